@@ -1,0 +1,47 @@
+# GoogleTest for both builds: the host build takes Debian's packaged library, the Windows
+# builds compile Debian's GoogleTest sources with MinGW so the same tests run under Wine.
+if(WIN32)
+    set(QV_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
+    set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    add_subdirectory(${QV_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+    set(QV_WINE_BITS 32)
+    if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+        set(QV_WINE_BITS 64)
+    endif()
+else()
+    find_package(GTest REQUIRED)
+endif()
+
+# A GoogleTest program, run by ctest (under Wine in the Windows builds). REGISTER names COM
+# servers that tools/wine-run registers in the test's own prefix before the program runs.
+function(qv_add_gtest name)
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;LIBRARIES;REGISTER")
+    add_executable(${name} ${arg_SOURCES})
+    target_link_libraries(${name} PRIVATE ${arg_LIBRARIES} GTest::gtest GTest::gtest_main)
+    add_test(NAME ${name} COMMAND ${name})
+    if(arg_REGISTER)
+        set(servers "")
+        foreach(server IN LISTS arg_REGISTER)
+            list(APPEND servers "$<TARGET_FILE:${server}>")
+        endforeach()
+        list(JOIN servers ":" server_list)
+        set_tests_properties(${name} PROPERTIES ENVIRONMENT "QV_WINE_REGISTER=${server_list}")
+    endif()
+endfunction()
+
+# A script run by Wine's cscript in a prefix of its own, after the COM servers named by
+# REGISTER are registered there. The script passes only if it reaches its closing line.
+function(qv_add_script_test name script)
+    cmake_parse_arguments(PARSE_ARGV 2 arg "" "" "REGISTER")
+    set(servers "")
+    foreach(server IN LISTS arg_REGISTER)
+        list(APPEND servers "$<TARGET_FILE:${server}>")
+    endforeach()
+    list(JOIN servers ":" server_list)
+    add_test(NAME ${name}
+             COMMAND ${PROJECT_SOURCE_DIR}/tools/run-script-test --bits ${QV_WINE_BITS}
+                     ${CMAKE_CURRENT_SOURCE_DIR}/${script})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QV_WINE_REGISTER=${server_list}")
+endfunction()
