@@ -1,7 +1,9 @@
 # Shared by both MinGW-w64 toolchains: compilers, the Wine launcher that runs the Windows
 # tests, and static runtime linking so the binaries import system DLLs only.
-set(CMAKE_C_COMPILER ${QV_MINGW_TRIPLE}-gcc)
-set(CMAKE_CXX_COMPILER ${QV_MINGW_TRIPLE}-g++)
+# The POSIX thread model: its standard library has std::mutex and std::thread (GoogleTest
+# needs them); with static linking its thread support is linked in, not imported.
+set(CMAKE_C_COMPILER ${QV_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${QV_MINGW_TRIPLE}-g++-posix)
 set(CMAKE_RC_COMPILER ${QV_MINGW_TRIPLE}-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/${QV_MINGW_TRIPLE})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

@@ -1,8 +1,6 @@
 // The library file's entry points: DllMain and the four COM exports (by ordinal, see
 // IQV_v011.def).
 
-#include <initguid.h>
-
 #include "LibraryModule.h"
 
 #include "CLibrary.h"

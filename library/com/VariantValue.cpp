@@ -2,7 +2,6 @@
 
 #include "ComHandles.h"
 #include "LibraryError.h"
-#include "Utf16Text.h"
 
 #include <cstring>
 

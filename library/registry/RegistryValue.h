@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <variant>
 
 namespace qv {
@@ -30,7 +32,9 @@ public:
     struct Null {};
     using Content = std::variant<Empty, Null, std::wstring, Bytes, std::int32_t, double, bool>;
 
-    PortableValue(Content content) : content_(std::move(content)) {}
+    template <class T, class = std::enable_if_t<std::is_constructible_v<Content, T&&> &&
+                                                !std::is_same_v<std::decay_t<T>, PortableValue>>>
+    PortableValue(T&& content) : content_(std::forward<T>(content)) {}
     PortableValue(const wchar_t* text) : content_(std::wstring(text)) {}
 
     std::wstring toText() const override;
