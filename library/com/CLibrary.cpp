@@ -81,8 +81,7 @@ STDMETHODIMP CLibrary::GetTypeInfo(UINT index, LCID, ITypeInfo** info) {
     return S_OK;
 }
 
-STDMETHODIMP CLibrary::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID,
-                                     DISPID* ids) {
+STDMETHODIMP CLibrary::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
     if (iid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
     const HRESULT result = loadTypeInfo();
     if (FAILED(result)) return result;

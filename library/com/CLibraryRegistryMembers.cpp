@@ -68,8 +68,7 @@ STDMETHODIMP CLibrary::SetRegistryValue(LONG hKey, BSTR KeyName, BSTR ValueName,
 }
 
 STDMETHODIMP CLibrary::DeleteRegistryValue(LONG hKey, BSTR KeyName, BSTR ValueName) {
-    return guardedMember(
-        [&] { registry().deleteValue(hKey, textOf(KeyName), textOf(ValueName)); });
+    return guardedMember([&] { registry().deleteValue(hKey, textOf(KeyName), textOf(ValueName)); });
 }
 
 STDMETHODIMP CLibrary::CheckRegistryKey(LONG hKey, BSTR KeyName, VARIANT_BOOL* result) {

@@ -7,7 +7,7 @@ namespace qv::win {
 namespace {
 
 class LibraryClassFactory final : public IClassFactory {
-public:
+  public:
     STDMETHODIMP QueryInterface(REFIID iid, void** object) override {
         if (!object) return E_POINTER;
         if (iid != IID_IUnknown && iid != IID_IClassFactory) {

@@ -31,7 +31,8 @@ void throwIfFailed(HRESULT result) {
         if (SUCCEEDED(info->GetDescription(text.put()))) description = textOf(text.get());
     }
     const bool numbered = HRESULT_FACILITY(result) == FACILITY_CONTROL;
-    const std::int32_t number = numbered ? std::int32_t{HRESULT_CODE(result)} : std::int32_t{kInvalidProcedureCall};
+    const std::int32_t number =
+        numbered ? std::int32_t{HRESULT_CODE(result)} : std::int32_t{kInvalidProcedureCall};
     if (description.empty()) description = runtimeErrorDescription(number);
     throw LibraryError(number, description);
 }

@@ -12,7 +12,7 @@
 namespace qv::win {
 
 class UniqueHKey {
-public:
+  public:
     UniqueHKey() = default;
     explicit UniqueHKey(HKEY key) : key_(key) {}
     UniqueHKey(UniqueHKey&& other) noexcept : key_(std::exchange(other.key_, nullptr)) {}
@@ -32,12 +32,12 @@ public:
         key_ = key;
     }
 
-private:
+  private:
     HKEY key_ = nullptr;
 };
 
 class UniqueBstr {
-public:
+  public:
     UniqueBstr() = default;
     explicit UniqueBstr(const std::wstring& text)
         : text_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {}
@@ -59,12 +59,12 @@ public:
         text_ = text;
     }
 
-private:
+  private:
     BSTR text_ = nullptr;
 };
 
 class UniqueVariant {
-public:
+  public:
     UniqueVariant() { VariantInit(&value_); }
     UniqueVariant(UniqueVariant&& other) noexcept : value_(other.value_) {
         VariantInit(&other.value_);
@@ -87,15 +87,16 @@ public:
         return value;
     }
 
-private:
+  private:
     VARIANT value_;
 };
 
 class UniqueSafeArray {
-public:
+  public:
     UniqueSafeArray() = default;
     explicit UniqueSafeArray(SAFEARRAY* array) : array_(array) {}
-    UniqueSafeArray(UniqueSafeArray&& other) noexcept : array_(std::exchange(other.array_, nullptr)) {}
+    UniqueSafeArray(UniqueSafeArray&& other) noexcept
+        : array_(std::exchange(other.array_, nullptr)) {}
     UniqueSafeArray& operator=(UniqueSafeArray&& other) noexcept {
         reset(std::exchange(other.array_, nullptr));
         return *this;
@@ -109,13 +110,13 @@ public:
         array_ = array;
     }
 
-private:
+  private:
     SAFEARRAY* array_ = nullptr;
 };
 
 template <class Interface>
 class ComPtr {
-public:
+  public:
     ComPtr() = default;
     ComPtr(const ComPtr& other) : pointer_(other.pointer_) {
         if (pointer_) pointer_->AddRef();
@@ -139,11 +140,13 @@ public:
         if (pointer_) std::exchange(pointer_, nullptr)->Release();
     }
 
-private:
+  private:
     Interface* pointer_ = nullptr;
 };
 
 // The text of a BSTR; a null BSTR is the empty text.
-inline std::wstring textOf(BSTR text) { return text ? std::wstring(text, SysStringLen(text)) : std::wstring(); }
+inline std::wstring textOf(BSTR text) {
+    return text ? std::wstring(text, SysStringLen(text)) : std::wstring();
+}
 
 }  // namespace qv::win

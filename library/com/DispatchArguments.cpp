@@ -6,7 +6,7 @@ namespace qv::win {
 namespace {
 
 class FunctionDescription {
-public:
+  public:
     FunctionDescription(ITypeInfo* info, DISPID id, WORD flags) : info_(info) {
         ComPtr<ITypeInfo2> info2;
         if (FAILED(info->QueryInterface(IID_ITypeInfo2, info2.putVoid()))) return;
@@ -29,7 +29,7 @@ public:
 
     const FUNCDESC* get() const { return function_; }
 
-private:
+  private:
     ITypeInfo* info_;
     FUNCDESC* function_ = nullptr;
 };
@@ -41,8 +41,15 @@ bool isByReferenceOf(const VARIANT& argument, VARTYPE type) {
 // Types a typed by-reference parameter may point to that an argument can be converted to.
 bool isConvertibleTarget(VARTYPE type) {
     switch (type) {
-        case VT_BSTR: case VT_I2: case VT_I4: case VT_R4: case VT_R8: case VT_BOOL:
-        case VT_UI1: case VT_CY: case VT_DATE:
+        case VT_BSTR:
+        case VT_I2:
+        case VT_I4:
+        case VT_R4:
+        case VT_R8:
+        case VT_BOOL:
+        case VT_UI1:
+        case VT_CY:
+        case VT_DATE:
             return true;
         default:
             return false;
@@ -51,8 +58,7 @@ bool isConvertibleTarget(VARTYPE type) {
 
 }  // namespace
 
-DispatchArguments::DispatchArguments(ITypeInfo* info, DISPID id, WORD flags,
-                                     DISPPARAMS& parameters)
+DispatchArguments::DispatchArguments(ITypeInfo* info, DISPID id, WORD flags, DISPPARAMS& parameters)
     : prepared_(parameters) {
     if (parameters.cNamedArgs != 0 || (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF))) {
         return;
@@ -61,11 +67,11 @@ DispatchArguments::DispatchArguments(ITypeInfo* info, DISPID id, WORD flags,
     if (function.get()) prepare(info, *function.get(), parameters);
 }
 
-void DispatchArguments::prepare(ITypeInfo*, const FUNCDESC& function,
-                                const DISPPARAMS& original) {
+void DispatchArguments::prepare(ITypeInfo*, const FUNCDESC& function, const DISPPARAMS& original) {
     UINT parameterCount = static_cast<UINT>(function.cParams);
-    if (parameterCount > 0 && (function.lprgelemdescParam[parameterCount - 1].paramdesc.wParamFlags &
-                               PARAMFLAG_FRETVAL)) {
+    if (parameterCount > 0 &&
+        (function.lprgelemdescParam[parameterCount - 1].paramdesc.wParamFlags &
+         PARAMFLAG_FRETVAL)) {
         --parameterCount;
     }
     if (original.cArgs > parameterCount) return;  // DispInvoke reports the wrong count

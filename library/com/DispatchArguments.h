@@ -18,7 +18,7 @@
 namespace qv::win {
 
 class DispatchArguments {
-public:
+  public:
     // Prepares `parameters` of a call to `id` described by the vtable side `info`. Calls
     // with named arguments, and members the description lacks, pass through unchanged.
     DispatchArguments(ITypeInfo* info, DISPID id, WORD flags, DISPPARAMS& parameters);
@@ -30,13 +30,13 @@ public:
     UINT argumentError() const { return argumentError_; }
     DISPPARAMS* parameters() { return &prepared_; }
 
-private:
+  private:
     void prepare(ITypeInfo* info, const FUNCDESC& function, const DISPPARAMS& original);
 
     HRESULT status_ = S_OK;
     UINT argumentError_ = 0;
     DISPPARAMS prepared_{};
-    std::vector<VARIANT> arguments_;         // shallow: they point into the caller's or temporaries_
+    std::vector<VARIANT> arguments_;  // shallow: they point into the caller's or temporaries_
     std::vector<UniqueVariant> temporaries_;  // reserved up front, so pointers stay valid
 };
 

@@ -23,7 +23,8 @@ HMODULE libraryModule() { return module; }
 std::wstring libraryPath() {
     std::vector<wchar_t> path(MAX_PATH);
     for (;;) {
-        const DWORD length = GetModuleFileNameW(module, path.data(), static_cast<DWORD>(path.size()));
+        const DWORD length =
+            GetModuleFileNameW(module, path.data(), static_cast<DWORD>(path.size()));
         if (length == 0) return {};
         if (length < path.size()) return std::wstring(path.data(), length);
         path.resize(path.size() * 2);

@@ -10,9 +10,12 @@ namespace {
 
 [[noreturn]] void throwConversionError(HRESULT result) {
     switch (result) {
-        case DISP_E_OVERFLOW: throw LibraryError::runtime(kOverflow);
-        case E_OUTOFMEMORY: throw LibraryError::runtime(kOutOfMemory);
-        default: throw LibraryError::runtime(kTypeMismatch);
+        case DISP_E_OVERFLOW:
+            throw LibraryError::runtime(kOverflow);
+        case E_OUTOFMEMORY:
+            throw LibraryError::runtime(kOutOfMemory);
+        default:
+            throw LibraryError::runtime(kTypeMismatch);
     }
 }
 
@@ -62,9 +65,7 @@ Bytes VariantValueSource::toBytes() const {
     return bytes;
 }
 
-std::int32_t VariantValueSource::toInt32() const {
-    return V_I4(converted(value_, VT_I4).get());
-}
+std::int32_t VariantValueSource::toInt32() const { return V_I4(converted(value_, VT_I4).get()); }
 
 void storeValue(const RegistryValue& value, VARIANT* result) {
     if (const auto* text = std::get_if<std::wstring>(&value)) {

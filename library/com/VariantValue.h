@@ -11,13 +11,13 @@ namespace qv::win {
 // A caller's VARIANT (by reference or not), converted with the platform's conversions for
 // the user's locale.
 class VariantValueSource final : public ValueSource {
-public:
+  public:
     explicit VariantValueSource(const VARIANT& value) : value_(value) {}
     std::wstring toText() const override;
     Bytes toBytes() const override;
     std::int32_t toInt32() const override;
 
-private:
+  private:
     const VARIANT& value_;
 };
 

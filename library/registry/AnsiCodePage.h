@@ -8,7 +8,7 @@
 namespace qv {
 
 class AnsiCodePage {
-public:
+  public:
     virtual ~AnsiCodePage() = default;
     virtual std::string fromText(const std::wstring& text) const = 0;
     virtual std::wstring toText(const std::string& bytes) const = 0;
@@ -17,7 +17,7 @@ public:
 // Windows-1252, the ANSI code page of western Windows systems: the host build's stand-in
 // for the system's code page.
 class Windows1252CodePage final : public AnsiCodePage {
-public:
+  public:
     std::string fromText(const std::wstring& text) const override;
     std::wstring toText(const std::string& bytes) const override;
 };

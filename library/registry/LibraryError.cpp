@@ -16,14 +16,22 @@ LibraryError LibraryError::runtime(RuntimeErrorNumber number) {
 
 std::wstring runtimeErrorDescription(std::int32_t number) {
     switch (number) {
-        case kInvalidProcedureCall: return L"Invalid procedure call or argument";
-        case kOverflow: return L"Overflow";
-        case kOutOfMemory: return L"Out of memory";
-        case kSubscriptOutOfRange: return L"Subscript out of range";
-        case kTypeMismatch: return L"Type mismatch";
-        case kObjectNotSet: return L"Object variable or With block variable not set";
-        case kInvalidUseOfNull: return L"Invalid use of Null";
-        default: return L"";
+        case kInvalidProcedureCall:
+            return L"Invalid procedure call or argument";
+        case kOverflow:
+            return L"Overflow";
+        case kOutOfMemory:
+            return L"Out of memory";
+        case kSubscriptOutOfRange:
+            return L"Subscript out of range";
+        case kTypeMismatch:
+            return L"Type mismatch";
+        case kObjectNotSet:
+            return L"Object variable or With block variable not set";
+        case kInvalidUseOfNull:
+            return L"Invalid use of Null";
+        default:
+            return L"";
     }
 }
 

@@ -25,7 +25,7 @@ enum RuntimeErrorNumber : std::int32_t {
 };
 
 class LibraryError : public std::exception {
-public:
+  public:
     LibraryError(std::int32_t number, std::wstring description);
 
     // A run-time error with its usual English description.
@@ -35,7 +35,7 @@ public:
     const std::wstring& description() const noexcept { return description_; }
     const char* what() const noexcept override { return "Quorvane library error"; }
 
-private:
+  private:
     std::int32_t number_;
     std::wstring description_;
 };

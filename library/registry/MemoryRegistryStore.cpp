@@ -8,11 +8,11 @@ namespace {
 
 struct CaseInsensitiveLess {
     bool operator()(const std::string& left, const std::string& right) const {
-        return std::lexicographical_compare(
-            left.begin(), left.end(), right.begin(), right.end(), [](char a, char b) {
-                return std::toupper(static_cast<unsigned char>(a)) <
-                       std::toupper(static_cast<unsigned char>(b));
-            });
+        return std::lexicographical_compare(left.begin(), left.end(), right.begin(), right.end(),
+                                            [](char a, char b) {
+                                                return std::toupper(static_cast<unsigned char>(a)) <
+                                                       std::toupper(static_cast<unsigned char>(b));
+                                            });
     }
 };
 
@@ -50,7 +50,7 @@ bool splitPath(const std::string& path, std::vector<std::string>& levels) {
 }
 
 class MemoryKey final : public RegistryKey {
-public:
+  public:
     explicit MemoryKey(NodePtr node) : node_(std::move(node)) {}
 
     RegistryStatus queryValue(const std::string& name, std::uint32_t bufferSize,
@@ -88,7 +88,7 @@ public:
         return kSuccess;
     }
 
-private:
+  private:
     NodePtr node_;
 };
 

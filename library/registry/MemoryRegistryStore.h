@@ -12,7 +12,7 @@
 namespace qv {
 
 class MemoryRegistryStore final : public RegistryStore {
-public:
+  public:
     struct Node;
     using NodePtr = std::shared_ptr<Node>;
 
@@ -29,7 +29,7 @@ public:
     // registry that refuses new keys would.
     void refuseKeyCreation(RegistryStatus status) { creationStatus_ = status; }
 
-private:
+  private:
     std::map<RegistryRoot, NodePtr> roots_;
     RegistryStatus creationStatus_ = kSuccess;
 };

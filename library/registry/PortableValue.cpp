@@ -45,22 +45,23 @@ std::int32_t roundToInt32(double number) {
 }  // namespace
 
 std::wstring PortableValue::toText() const {
-    return std::visit(Overloaded{
-                          [](Empty) { return std::wstring(); },
-                          [](Null) -> std::wstring { throw LibraryError::runtime(kInvalidUseOfNull); },
-                          [](const std::wstring& text) { return text; },
-                          [](const Bytes& bytes) { return textFromUtf16LeBytes(bytes); },
-                          [](std::int32_t number) { return std::to_wstring(number); },
-                          [](double number) {
-                              std::wostringstream stream;
-                              stream.imbue(std::locale::classic());
-                              stream.precision(15);
-                              stream << number;
-                              return stream.str();
-                          },
-                          [](bool flag) { return std::wstring(flag ? L"True" : L"False"); },
-                      },
-                      content_);
+    return std::visit(
+        Overloaded{
+            [](Empty) { return std::wstring(); },
+            [](Null) -> std::wstring { throw LibraryError::runtime(kInvalidUseOfNull); },
+            [](const std::wstring& text) { return text; },
+            [](const Bytes& bytes) { return textFromUtf16LeBytes(bytes); },
+            [](std::int32_t number) { return std::to_wstring(number); },
+            [](double number) {
+                std::wostringstream stream;
+                stream.imbue(std::locale::classic());
+                stream.precision(15);
+                stream << number;
+                return stream.str();
+            },
+            [](bool flag) { return std::wstring(flag ? L"True" : L"False"); },
+        },
+        content_);
 }
 
 Bytes PortableValue::toBytes() const {
@@ -74,16 +75,17 @@ Bytes PortableValue::toBytes() const {
 }
 
 std::int32_t PortableValue::toInt32() const {
-    return std::visit(Overloaded{
-                          [](Empty) { return std::int32_t{0}; },
-                          [](Null) -> std::int32_t { throw LibraryError::runtime(kInvalidUseOfNull); },
-                          [](const std::wstring& text) { return roundToInt32(parseNumber(text)); },
-                          [](const Bytes&) -> std::int32_t { throw LibraryError::runtime(kTypeMismatch); },
-                          [](std::int32_t number) { return number; },
-                          [](double number) { return roundToInt32(number); },
-                          [](bool flag) { return std::int32_t{flag ? -1 : 0}; },
-                      },
-                      content_);
+    return std::visit(
+        Overloaded{
+            [](Empty) { return std::int32_t{0}; },
+            [](Null) -> std::int32_t { throw LibraryError::runtime(kInvalidUseOfNull); },
+            [](const std::wstring& text) { return roundToInt32(parseNumber(text)); },
+            [](const Bytes&) -> std::int32_t { throw LibraryError::runtime(kTypeMismatch); },
+            [](std::int32_t number) { return number; },
+            [](double number) { return roundToInt32(number); },
+            [](bool flag) { return std::int32_t{flag ? -1 : 0}; },
+        },
+        content_);
 }
 
 }  // namespace qv

@@ -46,7 +46,8 @@ std::optional<RegistryValue> RegistryAccess::getValue(RegistryRoot root,
         case kNumberValue: {
             if (key->queryValue(name, kNumberSize, data) != kSuccess) return std::nullopt;
             std::uint32_t number = 0;  // shorter data fills the low bytes only
-            for (std::size_t i = 0; i < data.size(); ++i) number |= std::uint32_t{data[i]} << (8 * i);
+            for (std::size_t i = 0; i < data.size(); ++i)
+                number |= std::uint32_t{data[i]} << (8 * i);
             return static_cast<std::int32_t>(number);
         }
         default:
@@ -75,10 +76,11 @@ void RegistryAccess::setValue(RegistryRoot root, const std::wstring& keyName,
         }
         case kNumberValue: {
             const auto number = static_cast<std::uint32_t>(value.toInt32());
-            key->setValue(name, kRegDword,
-                          Bytes{static_cast<std::uint8_t>(number), static_cast<std::uint8_t>(number >> 8),
-                                static_cast<std::uint8_t>(number >> 16),
-                                static_cast<std::uint8_t>(number >> 24)});
+            key->setValue(
+                name, kRegDword,
+                Bytes{static_cast<std::uint8_t>(number), static_cast<std::uint8_t>(number >> 8),
+                      static_cast<std::uint8_t>(number >> 16),
+                      static_cast<std::uint8_t>(number >> 24)});
             break;
         }
         default:

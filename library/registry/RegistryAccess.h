@@ -30,7 +30,7 @@ constexpr std::uint32_t kSubkeyNameBufferSize = 260;
 constexpr std::uint32_t kLastSubkeyIndex = 999999;
 
 class RegistryAccess {
-public:
+  public:
     RegistryAccess(RegistryStore& store, const AnsiCodePage& codePage)
         : store_(store), codePage_(codePage) {}
 
@@ -66,7 +66,7 @@ public:
     std::optional<std::vector<std::wstring>> enumKeys(RegistryRoot root,
                                                       const std::wstring& keyName) const;
 
-private:
+  private:
     RegistryStore& store_;
     const AnsiCodePage& codePage_;
 };

@@ -41,7 +41,7 @@ constexpr std::uint32_t kKeyWrite = 0x20006;
 
 // An open key. Destroying it closes the key.
 class RegistryKey {
-public:
+  public:
     virtual ~RegistryKey() = default;
 
     // Reads a value through a buffer of bufferSize bytes. On success `data` holds exactly
@@ -65,12 +65,12 @@ public:
 };
 
 class RegistryStore {
-public:
+  public:
     virtual ~RegistryStore() = default;
 
     // Opens `path` below `root` (an empty path opens the root itself again).
-    virtual RegistryStatus openKey(RegistryRoot root, const std::string& path,
-                                   std::uint32_t access, std::unique_ptr<RegistryKey>& key) = 0;
+    virtual RegistryStatus openKey(RegistryRoot root, const std::string& path, std::uint32_t access,
+                                   std::unique_ptr<RegistryKey>& key) = 0;
 
     // Creates `path` below `root` with every missing level, or opens it when it exists;
     // `existed` tells which.

@@ -17,7 +17,7 @@ using RegistryValue = std::variant<std::wstring, Bytes, std::int32_t>;
 // A value handed in by a caller. Each conversion raises the run-time error the platform's
 // conversion gives (type mismatch, overflow, invalid use of Null).
 class ValueSource {
-public:
+  public:
     virtual ~ValueSource() = default;
     virtual std::wstring toText() const = 0;
     // A byte array is taken as it is; a text becomes its UTF-16LE bytes.
@@ -27,7 +27,7 @@ public:
 
 // A value held by portable code, with the conversions of the default (invariant) locale.
 class PortableValue final : public ValueSource {
-public:
+  public:
     struct Empty {};
     struct Null {};
     using Content = std::variant<Empty, Null, std::wstring, Bytes, std::int32_t, double, bool>;
@@ -41,7 +41,7 @@ public:
     Bytes toBytes() const override;
     std::int32_t toInt32() const override;
 
-private:
+  private:
     Content content_;
 };
 

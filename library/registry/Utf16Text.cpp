@@ -33,9 +33,11 @@ std::wstring textFromUtf16LeBytes(const Bytes& bytes) {
         const std::uint32_t unit = bytes[i] | (static_cast<std::uint32_t>(bytes[i + 1]) << 8);
         if constexpr (sizeof(wchar_t) > 2) {
             if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < bytes.size()) {
-                const std::uint32_t low = bytes[i + 2] | (static_cast<std::uint32_t>(bytes[i + 3]) << 8);
+                const std::uint32_t low =
+                    bytes[i + 2] | (static_cast<std::uint32_t>(bytes[i + 3]) << 8);
                 if (low >= 0xDC00 && low <= 0xDFFF) {
-                    text.push_back(static_cast<wchar_t>(0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00)));
+                    text.push_back(
+                        static_cast<wchar_t>(0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00)));
                     i += 2;
                     continue;
                 }

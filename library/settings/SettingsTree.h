@@ -13,12 +13,12 @@ extern const wchar_t kProductKey[];   // "Software\Quorvane11"
 extern const wchar_t kSettingsKey[];  // "Software\Quorvane11\Groupdate"
 
 struct ButtonGroup {
-    std::int16_t number;            // the lpOption of the group operations, 1 to 16
-    const wchar_t* key;             // group key below the settings key, as written
+    std::int16_t number;                  // the lpOption of the group operations, 1 to 16
+    const wchar_t* key;                   // group key below the settings key, as written
     std::vector<const wchar_t*> subKeys;  // in creation (and deletion) order
-    bool hasResetWriter;            // one of the Set_button_* members puts it back to "1"
-    const wchar_t* customIndexValue;  // value of the settings key, or nullptr
-    const wchar_t* nameTableCode;     // code of the worksheet name tables, or nullptr
+    bool hasResetWriter;                  // one of the Set_button_* members puts it back to "1"
+    const wchar_t* customIndexValue;      // value of the settings key, or nullptr
+    const wchar_t* nameTableCode;         // code of the worksheet name tables, or nullptr
 };
 
 // The sixteen groups in table order (index = number - 1).

@@ -95,11 +95,14 @@ TEST_P(RegistryContract, StoredFormsOfTheThreeValueTypes) {
         Bytes stored;
     };
     const Case cases[] = {
-        {"text without terminator gets one", kRegSz, bytesOf("abc"), bytesOf(std::string("abc\0", 4))},
-        {"text with its terminator keeps it", kRegSz, bytesOf(std::string("ab\0", 3)), bytesOf(std::string("ab\0", 3))},
+        {"text without terminator gets one", kRegSz, bytesOf("abc"),
+         bytesOf(std::string("abc\0", 4))},
+        {"text with its terminator keeps it", kRegSz, bytesOf(std::string("ab\0", 3)),
+         bytesOf(std::string("ab\0", 3))},
         {"empty text is stored with no bytes", kRegSz, Bytes{}, Bytes{}},
         {"code page bytes stay as they are", kRegSz, Bytes{0xE9, 0x80}, Bytes{0xE9, 0x80, 0}},
-        {"binary bytes exactly", kRegBinary, Bytes{0x30, 0x00, 0x31, 0x00}, Bytes{0x30, 0x00, 0x31, 0x00}},
+        {"binary bytes exactly", kRegBinary, Bytes{0x30, 0x00, 0x31, 0x00},
+         Bytes{0x30, 0x00, 0x31, 0x00}},
         {"binary with zeros at the end", kRegBinary, Bytes{1, 0, 0}, Bytes{1, 0, 0}},
         {"number little-endian", kRegDword, Bytes{100, 0, 0, 0}, Bytes{100, 0, 0, 0}},
     };
@@ -138,7 +141,8 @@ TEST_P(RegistryContract, DeletedValuesAreGone) {
 }
 
 TEST_P(RegistryContract, SubkeysAreListedInNameOrderWithTheirOwnLetterCase) {
-    for (const char* name : {"beta", "Alpha", "gamma", "Delta"}) create(std::string("List\\") + name);
+    for (const char* name : {"beta", "Alpha", "gamma", "Delta"})
+        create(std::string("List\\") + name);
     std::unique_ptr<RegistryKey> key;
     ASSERT_EQ(store_->openKey(kCurrentUser, path("List"), kKeyRead, key), kSuccess);
     std::vector<std::string> names;

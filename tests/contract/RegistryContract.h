@@ -19,7 +19,7 @@ struct RegistryContractStore {
 };
 
 class RegistryContract : public ::testing::TestWithParam<RegistryContractStore> {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 

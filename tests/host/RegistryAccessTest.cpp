@@ -14,7 +14,7 @@ namespace {
 const std::wstring kKey = L"Software\\Quorvane11\\Groupdate\\Tl\\S";
 
 class RegistryAccessTest : public ::testing::Test {
-protected:
+  protected:
     // The bytes and type stored for a value, read straight from the store.
     std::optional<Bytes> stored(const std::wstring& key, const std::string& name) {
         std::unique_ptr<RegistryKey> opened;
@@ -138,7 +138,8 @@ TEST_F(RegistryAccessTest, TextReadsBackUpTo1023Characters) {
 TEST_F(RegistryAccessTest, CharactersOutsideTheCodePageBecomeItsReplacement) {
     access_.createKey(kCurrentUser, kKey);
     access_.setValue(kCurrentUser, kKey, L"value", 1, PortableValue(L"\u03a9x\u4e2d"));
-    EXPECT_EQ(access_.getValue(kCurrentUser, kKey, L"value", 1), RegistryValue(std::wstring(L"?x?")));
+    EXPECT_EQ(access_.getValue(kCurrentUser, kKey, L"value", 1),
+              RegistryValue(std::wstring(L"?x?")));
 }
 
 TEST_F(RegistryAccessTest, AnUnsupportedTypeCodeOnAnExistingKeyRaises1001) {
@@ -177,8 +178,9 @@ TEST_F(RegistryAccessTest, WriteErrorsComeFromTheConversions) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.comment);
-        expectLibraryError(c.error, runtimeErrorDescription(c.error),
-                           [&] { access_.setValue(kCurrentUser, kKey, L"value", c.type, c.value); });
+        expectLibraryError(c.error, runtimeErrorDescription(c.error), [&] {
+            access_.setValue(kCurrentUser, kKey, L"value", c.type, c.value);
+        });
         EXPECT_EQ(stored(kKey, "value"), std::nullopt);
     }
 }

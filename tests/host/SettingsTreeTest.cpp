@@ -15,13 +15,15 @@ TEST(SettingsTreeTest, DeletionRunsLeavesFirstThroughEveryGroup) {
                                              base + L"Tl\\4", base + L"Tl\\5", base + L"Tl\\S",
                                              base + L"Tl",    base + L"IO\\1"};
     EXPECT_EQ(std::vector<std::wstring>(order.begin(), order.begin() + 8), start);
-    const std::vector<std::wstring> middle = {base + L"Ccase\\S", base + L"Ccase", base + L"Zoom\\G",
-                                              base + L"Zoom\\S", base + L"Zoom", base + L"Num\\1"};
+    const std::vector<std::wstring> middle = {base + L"Ccase\\S", base + L"Ccase",
+                                              base + L"Zoom\\G",  base + L"Zoom\\S",
+                                              base + L"Zoom",     base + L"Num\\1"};
     EXPECT_EQ(std::vector<std::wstring>(order.begin() + 28, order.begin() + 34), middle);
     const std::vector<std::wstring> end = {
-        base + L"Altrows\\S", base + L"Altrows", base + L"Colh\\S", base + L"Colh",
-        base + L"Rowh\\S",    base + L"Rowh",    base + L"Dotl\\S", base + L"Dotl",
-        L"Software\\Quorvane11\\Groupdate", L"Software\\Quorvane11"};
+        base + L"Altrows\\S",   base + L"Altrows", base + L"Colh\\S",
+        base + L"Colh",         base + L"Rowh\\S", base + L"Rowh",
+        base + L"Dotl\\S",      base + L"Dotl",    L"Software\\Quorvane11\\Groupdate",
+        L"Software\\Quorvane11"};
     EXPECT_EQ(std::vector<std::wstring>(order.end() - 10, order.end()), end);
 }
 

@@ -33,8 +33,10 @@ TEST(PortableValueTest, NumbersRoundHalfToEvenAndCheckTheirRange) {
         std::int32_t number;
     };
     const Case cases[] = {
-        {L"2.5", 2},   {L"3.5", 4},          {L"-2.5", -2},        {2.5, 2},
-        {L" 12 ", 12}, {PortableValue::Empty{}, 0}, {true, -1}, {L"2147483647", 2147483647},
+        {L"2.5", 2},   {L"3.5", 4},
+        {L"-2.5", -2}, {2.5, 2},
+        {L" 12 ", 12}, {PortableValue::Empty{}, 0},
+        {true, -1},    {L"2147483647", 2147483647},
     };
     for (const auto& c : cases) EXPECT_EQ(c.value.toInt32(), c.number);
     for (const PortableValue& tooBig : {PortableValue(L"2147483648"), PortableValue(1e10)}) {

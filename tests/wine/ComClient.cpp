@@ -7,9 +7,9 @@ ComPtr<_CLibrary> ComTest::createLibrary() {
     EXPECT_EQ(CLSIDFromProgID(L"IQV_v011.CLibrary", &clsid), S_OK);
     EXPECT_TRUE(IsEqualCLSID(clsid, CLSID_CLibrary));
     ComPtr<_CLibrary> library;
-    EXPECT_EQ(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID__CLibrary,
-                               library.putVoid()),
-              S_OK);
+    EXPECT_EQ(
+        CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID__CLibrary, library.putVoid()),
+        S_OK);
     return library;
 }
 
@@ -23,9 +23,9 @@ LateResult callByName(IDispatch* object, const wchar_t* name, std::vector<VARIAN
     DISPPARAMS parameters{reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
     EXCEPINFO exception{};
     UINT argumentError = 0;
-    result.status = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT,
-                                   DISPATCH_METHOD | DISPATCH_PROPERTYGET, &parameters,
-                                   result.value.get(), &exception, &argumentError);
+    result.status =
+        object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD | DISPATCH_PROPERTYGET,
+                       &parameters, result.value.get(), &exception, &argumentError);
     if (result.status == DISP_E_EXCEPTION) {
         result.description = win::textOf(exception.bstrDescription);
         result.exceptionCode = exception.scode;
@@ -72,7 +72,8 @@ std::optional<RawValue> readRaw(const char* key, const char* name) {
     }
     RawValue value;
     DWORD size = 0;
-    if (RegQueryValueExA(opened.get(), name, nullptr, &value.type, nullptr, &size) != ERROR_SUCCESS) {
+    if (RegQueryValueExA(opened.get(), name, nullptr, &value.type, nullptr, &size) !=
+        ERROR_SUCCESS) {
         return std::nullopt;
     }
     value.data.resize(size);

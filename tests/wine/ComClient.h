@@ -19,7 +19,7 @@ using win::UniqueVariant;
 
 // Every test runs in a single-threaded apartment, as the add-in does inside Excel.
 class ComTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_EQ(CoInitialize(nullptr), S_OK); }
     void TearDown() override { CoUninitialize(); }
 
@@ -48,7 +48,9 @@ std::wstring lastErrorDescription();
 struct RawValue {
     DWORD type = 0;
     std::vector<BYTE> data;
-    bool operator==(const RawValue& other) const { return type == other.type && data == other.data; }
+    bool operator==(const RawValue& other) const {
+        return type == other.type && data == other.data;
+    }
 };
 std::optional<RawValue> readRaw(const char* key, const char* name);
 

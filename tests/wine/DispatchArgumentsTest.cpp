@@ -7,11 +7,12 @@ namespace qv::testing {
 namespace {
 
 class DispatchArgumentsTest : public ComTest {
-protected:
+  protected:
     void SetUp() override {
         ComTest::SetUp();
         ComPtr<ITypeLib> library;
-        ASSERT_EQ(LoadTypeLibEx(registeredLibraryFile().c_str(), REGKIND_NONE, library.put()), S_OK);
+        ASSERT_EQ(LoadTypeLibEx(registeredLibraryFile().c_str(), REGKIND_NONE, library.put()),
+                  S_OK);
         ComPtr<ITypeInfo> dispatch;
         ASSERT_EQ(library->GetTypeInfoOfGuid(IID__CLibrary, dispatch.put()), S_OK);
         HREFTYPE vtableSide = 0;
@@ -74,7 +75,8 @@ TEST_F(DispatchArgumentsTest, AValueForAVariantReferenceIsPassedByReference) {
     VARIANT arguments[] = {textArgument(L"1"), shortArgument(1), textArgument(L"value"),
                            textArgument(L"Software"), longArgument(1)};
     DISPPARAMS parameters{arguments, nullptr, 5, 0};
-    win::DispatchArguments prepared(vtable_.get(), id(L"SetRegistryValue"), kMethodCall, parameters);
+    win::DispatchArguments prepared(vtable_.get(), id(L"SetRegistryValue"), kMethodCall,
+                                    parameters);
     ASSERT_EQ(prepared.status(), S_OK);
     const VARIANT& passed = prepared.parameters()->rgvarg[0];
     ASSERT_EQ(V_VT(&passed), VT_BYREF | VT_VARIANT);
@@ -86,7 +88,8 @@ TEST_F(DispatchArgumentsTest, AValueForAVariantReferenceIsPassedByReference) {
 TEST_F(DispatchArgumentsTest, AnOmittedDefaultValueIsSuppliedAsTheEmptyText) {
     VARIANT arguments[] = {shortArgument(1), textArgument(L"value"), textArgument(L"Software")};
     DISPPARAMS parameters{arguments, nullptr, 3, 0};
-    win::DispatchArguments prepared(vtable_.get(), id(L"GetRegistryValueX"), kMethodCall, parameters);
+    win::DispatchArguments prepared(vtable_.get(), id(L"GetRegistryValueX"), kMethodCall,
+                                    parameters);
     ASSERT_EQ(prepared.status(), S_OK);
     ASSERT_EQ(prepared.parameters()->cArgs, 4u);
     const VARIANT& supplied = prepared.parameters()->rgvarg[0];

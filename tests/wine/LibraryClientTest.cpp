@@ -13,7 +13,7 @@ constexpr LONG kHkcu = static_cast<LONG>(0x80000001u);
 constexpr HRESULT kError1001 = static_cast<HRESULT>(0x800A03E9u);
 
 class LibraryClientTest : public ComTest {
-protected:
+  protected:
     void SetUp() override {
         ComTest::SetUp();
         library_ = createLibrary();
@@ -34,7 +34,8 @@ protected:
 
     HRESULT set(BSTR key, const wchar_t* name, short type, VARIANT value) {
         UniqueBstr valueName(name);
-        const HRESULT result = library_->SetRegistryValue(kHkcu, key, valueName.get(), type, &value);
+        const HRESULT result =
+            library_->SetRegistryValue(kHkcu, key, valueName.get(), type, &value);
         VariantClear(&value);
         return result;
     }
@@ -118,7 +119,8 @@ TEST_F(LibraryClientTest, TextsGoThroughTheAnsiCodePage) {
     // (a best-fit letter or '?'), one for one; letters of the code page come back unchanged.
     const std::wstring mixed = L"\u00e9\u20ac\u03a9x\u4e2d";
     char ansi[16] = {};
-    const int length = WideCharToMultiByte(CP_ACP, 0, mixed.c_str(), -1, ansi, sizeof(ansi), nullptr, nullptr);
+    const int length =
+        WideCharToMultiByte(CP_ACP, 0, mixed.c_str(), -1, ansi, sizeof(ansi), nullptr, nullptr);
     wchar_t expected[16] = {};
     MultiByteToWideChar(CP_ACP, 0, ansi, length, expected, 16);
     ASSERT_EQ(std::wcslen(expected), mixed.size());
@@ -155,13 +157,15 @@ TEST_F(LibraryClientTest, ErrorsCarryTheirNumberAndDescriptionEarlyBound) {
 
     EXPECT_EQ(set(key.get(), L"value", 3, textArgument(L"")), static_cast<HRESULT>(0x800A0009u));
     EXPECT_EQ(lastErrorDescription(), L"Subscript out of range");
-    EXPECT_EQ(set(key.get(), L"value", 4, textArgument(L"many")), static_cast<HRESULT>(0x800A000Du));
+    EXPECT_EQ(set(key.get(), L"value", 4, textArgument(L"many")),
+              static_cast<HRESULT>(0x800A000Du));
     EXPECT_EQ(lastErrorDescription(), L"Type mismatch");
 
     // A missing key is silent for every type code, the unsupported one included.
     UniqueBstr missing(L"Software\\QuorvaneClient\\Missing");
-    EXPECT_EQ(library_->GetRegistryValue(kHkcu, missing.get(), name.get(), 2, nullptr, result.get()),
-              S_OK);
+    EXPECT_EQ(
+        library_->GetRegistryValue(kHkcu, missing.get(), name.get(), 2, nullptr, result.get()),
+        S_OK);
     EXPECT_EQ(set(missing.get(), L"value", 3, textArgument(L"")), S_OK);
 }
 
@@ -174,18 +178,24 @@ TEST_F(LibraryClientTest, ErrorsCarryTheirNumberAndDescriptionLateBound) {
     };
     createKey(L"Software\\QuorvaneClient\\LateErrors");
     Case cases[] = {
-        {L"CreateRegistryKey", {longArgument(0x12345), textArgument(L"Software\\X")}, kError1001,
+        {L"CreateRegistryKey",
+         {longArgument(0x12345), textArgument(L"Software\\X")},
+         kError1001,
          L"No fue posible crear la clave del registro"},
         {L"GetRegistryValue",
          {longArgument(kHkcu), textArgument(L"Software\\QuorvaneClient\\LateErrors"),
           textArgument(L"value"), shortArgument(7)},
-         kError1001, L"Tipo de valor no compatible"},
+         kError1001,
+         L"Tipo de valor no compatible"},
         {L"GetRegistryValueX",
          {textArgument(L"Software\\QuorvaneClient\\LateErrors"), textArgument(L"value"),
           shortArgument(2)},
-         kError1001, L"Tipo de valor no compatible"},
-        {L"StripTerminator", {textArgument(std::wstring(40000, L'a') + L'\0')},
-         static_cast<HRESULT>(0x800A0006u), L"Overflow"},
+         kError1001,
+         L"Tipo de valor no compatible"},
+        {L"StripTerminator",
+         {textArgument(std::wstring(40000, L'a') + L'\0')},
+         static_cast<HRESULT>(0x800A0006u),
+         L"Overflow"},
     };
     for (auto& c : cases) {
         SCOPED_TRACE(c.member);
@@ -215,13 +225,14 @@ TEST_F(LibraryClientTest, DefaultValueOmittedOrGivenEarlyAndLateBound) {
     EXPECT_EQ(V_I4(early.get()), 7);
 
     // Late bound: the same answers, with the argument left out or given.
-    LateResult omitted = callByName(
-        library_.get(), L"GetRegistryValue",
-        {longArgument(kHkcu), textArgument(path.c_str()), textArgument(L"absent"), shortArgument(1)});
+    LateResult omitted = callByName(library_.get(), L"GetRegistryValue",
+                                    {longArgument(kHkcu), textArgument(path.c_str()),
+                                     textArgument(L"absent"), shortArgument(1)});
     ASSERT_EQ(omitted.status, S_OK);
     EXPECT_EQ(variantText(*omitted.value.get()), L"");
-    LateResult omittedX = callByName(library_.get(), L"GetRegistryValueX",
-                                     {textArgument(path.c_str()), textArgument(L"absent"), shortArgument(1)});
+    LateResult omittedX =
+        callByName(library_.get(), L"GetRegistryValueX",
+                   {textArgument(path.c_str()), textArgument(L"absent"), shortArgument(1)});
     ASSERT_EQ(omittedX.status, S_OK);
     EXPECT_EQ(variantText(*omittedX.value.get()), L"");
     LateResult late = callByName(library_.get(), L"GetRegistryValue",
@@ -247,7 +258,8 @@ TEST_F(LibraryClientTest, EnumRegistryKeysListsEverySubkeyOrNoArray) {
     EXPECT_EQ(lower, 0);
     ASSERT_EQ(upper, 149);
     auto* entries = static_cast<BSTR*>(names->pvData);
-    for (int i = 0; i <= upper; ++i) EXPECT_EQ(win::textOf(entries[i]), L"K" + std::to_wstring(1000 + i));
+    for (int i = 0; i <= upper; ++i)
+        EXPECT_EQ(win::textOf(entries[i]), L"K" + std::to_wstring(1000 + i));
 
     UniqueBstr empty(L"Software\\QuorvaneClient\\Many\\K1000");
     ASSERT_EQ(library_->EnumRegistryKeys(kHkcu, empty.get(), &names), S_OK);

@@ -12,25 +12,76 @@ namespace qv::testing {
 namespace {
 
 // _CLibrary's members in slot order; the add-in workbook binds to these slots.
-constexpr std::array<const wchar_t*, 67> kSlots = {
-    L"lCia", L"lCia", L"Copy_picture", L"Messagebox", L"lpImage_cell", L"DefaultPrinterInfo",
-    L"CreateRegistryKey", L"DeleteRegistryKey", L"GetRegistryValue", L"SetRegistryValue",
-    L"DeleteRegistryValue", L"prcLink", L"prcLink_About", L"prcDesinstalar_Addin", L"App_Exist",
-    L"prcChecked_Key_RG", L"CheckRegistryKey", L"prcSet_status_Addin", L"Get_status_Addin",
-    L"IsAddin_Installed", L"Delete_All", L"prcDir", L"InstallPath", L"prcSet_Addin", L"Reset_key",
-    L"lpType_line", L"lpType_color", L"Asigna_key", L"Get_Printers_local", L"EnumRegistryKeys",
-    L"Get_oval", L"prcChecked_Key_RG_subkeys", L"SetRegistryValueX", L"lpValue_print",
-    L"lpValue_button", L"Set_button_Tl", L"Set_button_IO", L"Set_button_Blls", L"Set_button_Stn",
-    L"lpValue_button_opt", L"Set_pos_cell", L"lpAddress", L"Set_indest_custom", L"lpIndest_custom",
-    L"lpZoom", L"Set_button_case", L"Set_button_zoom", L"Set_button_colh", L"Set_button_rowh",
-    L"Set_button_dotl", L"lpPalette_favorite", L"GetRegistryValueX", L"lpHkey_app",
-    L"Set_change_values_buttons", L"Reset_options_button_now", L"Set_button_Num",
-    L"Set_button_Date", L"Set_button_Brd", L"Set_button_Brds", L"Set_button_Hgt",
-    L"Set_button_Opt", L"lpCell_name", L"lpRange_image", L"Delete_information_All", L"Limpia",
-    L"GetWindowsDir", L"StripTerminator"};
+constexpr std::array<const wchar_t*, 67> kSlots = {L"lCia",
+                                                   L"lCia",
+                                                   L"Copy_picture",
+                                                   L"Messagebox",
+                                                   L"lpImage_cell",
+                                                   L"DefaultPrinterInfo",
+                                                   L"CreateRegistryKey",
+                                                   L"DeleteRegistryKey",
+                                                   L"GetRegistryValue",
+                                                   L"SetRegistryValue",
+                                                   L"DeleteRegistryValue",
+                                                   L"prcLink",
+                                                   L"prcLink_About",
+                                                   L"prcDesinstalar_Addin",
+                                                   L"App_Exist",
+                                                   L"prcChecked_Key_RG",
+                                                   L"CheckRegistryKey",
+                                                   L"prcSet_status_Addin",
+                                                   L"Get_status_Addin",
+                                                   L"IsAddin_Installed",
+                                                   L"Delete_All",
+                                                   L"prcDir",
+                                                   L"InstallPath",
+                                                   L"prcSet_Addin",
+                                                   L"Reset_key",
+                                                   L"lpType_line",
+                                                   L"lpType_color",
+                                                   L"Asigna_key",
+                                                   L"Get_Printers_local",
+                                                   L"EnumRegistryKeys",
+                                                   L"Get_oval",
+                                                   L"prcChecked_Key_RG_subkeys",
+                                                   L"SetRegistryValueX",
+                                                   L"lpValue_print",
+                                                   L"lpValue_button",
+                                                   L"Set_button_Tl",
+                                                   L"Set_button_IO",
+                                                   L"Set_button_Blls",
+                                                   L"Set_button_Stn",
+                                                   L"lpValue_button_opt",
+                                                   L"Set_pos_cell",
+                                                   L"lpAddress",
+                                                   L"Set_indest_custom",
+                                                   L"lpIndest_custom",
+                                                   L"lpZoom",
+                                                   L"Set_button_case",
+                                                   L"Set_button_zoom",
+                                                   L"Set_button_colh",
+                                                   L"Set_button_rowh",
+                                                   L"Set_button_dotl",
+                                                   L"lpPalette_favorite",
+                                                   L"GetRegistryValueX",
+                                                   L"lpHkey_app",
+                                                   L"Set_change_values_buttons",
+                                                   L"Reset_options_button_now",
+                                                   L"Set_button_Num",
+                                                   L"Set_button_Date",
+                                                   L"Set_button_Brd",
+                                                   L"Set_button_Brds",
+                                                   L"Set_button_Hgt",
+                                                   L"Set_button_Opt",
+                                                   L"lpCell_name",
+                                                   L"lpRange_image",
+                                                   L"Delete_information_All",
+                                                   L"Limpia",
+                                                   L"GetWindowsDir",
+                                                   L"StripTerminator"};
 
 class TypeLibraryTest : public ComTest {
-protected:
+  protected:
     void SetUp() override {
         ComTest::SetUp();
         ASSERT_EQ(LoadRegTypeLib(LIBID_IQV_v011, 1, 0, 0x409, library_.put()), S_OK);
@@ -180,7 +231,8 @@ TEST(ServerFileTest, CarriesItsVersionResource) {
     for (const auto& [name, expected] : strings) {
         wchar_t* value = nullptr;
         const std::wstring query = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
-        ASSERT_TRUE(VerQueryValueW(data.data(), query.c_str(), reinterpret_cast<void**>(&value), &length))
+        ASSERT_TRUE(
+            VerQueryValueW(data.data(), query.c_str(), reinterpret_cast<void**>(&value), &length))
             << "missing " << std::string(name, name + std::wcslen(name));
         EXPECT_EQ(std::wstring(value), expected);
     }

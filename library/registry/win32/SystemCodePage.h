@@ -7,7 +7,7 @@
 namespace qv::win {
 
 class SystemCodePage final : public AnsiCodePage {
-public:
+  public:
     std::string fromText(const std::wstring& text) const override;
     std::wstring toText(const std::string& bytes) const override;
 };

@@ -6,12 +6,10 @@ namespace qv::win {
 namespace {
 
 // The predefined keys are sign-extended handle values on 64-bit Windows.
-HKEY handleOf(RegistryRoot root) {
-    return reinterpret_cast<HKEY>(static_cast<LONG_PTR>(root));
-}
+HKEY handleOf(RegistryRoot root) { return reinterpret_cast<HKEY>(static_cast<LONG_PTR>(root)); }
 
 class Win32Key final : public RegistryKey {
-public:
+  public:
     Win32Key(HKEY key, bool owned) : key_(key), owned_(owned) {}
     Win32Key(const Win32Key&) = delete;
     Win32Key& operator=(const Win32Key&) = delete;
@@ -55,7 +53,7 @@ public:
         return status;
     }
 
-private:
+  private:
     HKEY key_;
     bool owned_;
 };
@@ -76,9 +74,9 @@ RegistryStatus Win32RegistryStore::createKey(RegistryRoot root, const std::strin
                                              std::unique_ptr<RegistryKey>& key, bool& existed) {
     HKEY created = nullptr;
     DWORD disposition = 0;
-    const LONG status = RegCreateKeyExA(handleOf(root), path.c_str(), 0, nullptr,
-                                        REG_OPTION_NON_VOLATILE, access, nullptr, &created,
-                                        &disposition);
+    const LONG status =
+        RegCreateKeyExA(handleOf(root), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access,
+                        nullptr, &created, &disposition);
     if (status == ERROR_SUCCESS) {
         key = std::make_unique<Win32Key>(created, true);
         existed = disposition == REG_OPENED_EXISTING_KEY;

@@ -7,7 +7,7 @@
 namespace qv::win {
 
 class Win32RegistryStore final : public RegistryStore {
-public:
+  public:
     RegistryStatus openKey(RegistryRoot root, const std::string& path, std::uint32_t access,
                            std::unique_ptr<RegistryKey>& key) override;
     RegistryStatus createKey(RegistryRoot root, const std::string& path, std::uint32_t access,
