@@ -41,7 +41,9 @@ class PortableValue final : public ValueSource {
     Bytes toBytes() const override;
     std::int32_t toInt32() const override;
 
-  private:
+      const Content& content() const { return content_; }
+
+private:
     Content content_;
 };
 

@@ -1,0 +1,187 @@
+// The settings members of CLibrary: button groups, the checks, reset and wipe of the
+// settings tree, the installation records and the key letter. The rules are portable
+// (ButtonSettings, InstallationRecords); they reach other members through the object's
+// own interface.
+
+#include "CLibrary.h"
+
+#include "ButtonSettings.h"
+#include "ComError.h"
+#include "InstallationRecords.h"
+#include "LibrarySelfCalls.h"
+
+namespace qv::win {
+namespace {
+
+VARIANT_BOOL variantBool(bool value) { return value ? VARIANT_TRUE : VARIANT_FALSE; }
+
+std::wstring textArgument(const BSTR* argument) { return argument ? textOf(*argument) : L""; }
+std::int16_t numberArgument(const SHORT* argument) { return argument ? *argument : 0; }
+
+BSTR newBstr(const std::wstring& text) {
+    UniqueBstr value(text);
+    if (!value.get()) throw LibraryError::runtime(kOutOfMemory);
+    return value.release();
+}
+
+// Runs `body` with the button rules of `library`.
+template <class Body>
+HRESULT withButtons(_CLibrary* library, Body&& body) {
+    return guardedMember([&] {
+        LibrarySelfCalls calls(library);
+        ButtonSettings buttons(calls);
+        body(buttons);
+    });
+}
+
+template <class Body>
+HRESULT withRecords(_CLibrary* library, Body&& body) {
+    return guardedMember([&] {
+        LibrarySelfCalls calls(library);
+        InstallationRecords records(calls);
+        body(records);
+    });
+}
+
+}  // namespace
+
+STDMETHODIMP CLibrary::lpValue_button(BSTR* lpOpt, BSTR* lpSub_key, SHORT* result) {
+    if (!result) return E_POINTER;
+    return withButtons(self(), [&](ButtonSettings& buttons) {
+        *result = buttons.lpValue_button(textArgument(lpOpt), textArgument(lpSub_key));
+    });
+}
+
+STDMETHODIMP CLibrary::lpValue_print(BSTR* lpOpt, SHORT* result) {
+    if (!result) return E_POINTER;
+    return withButtons(self(), [&](ButtonSettings& buttons) {
+        *result = buttons.lpValue_print(textArgument(lpOpt));
+    });
+}
+
+STDMETHODIMP CLibrary::lpValue_button_opt(BSTR* lpOpt, BSTR* lpSub_key, SHORT* result) {
+    if (!result) return E_POINTER;
+    return withButtons(self(), [&](ButtonSettings& buttons) {
+        *result = buttons.lpValue_button_opt(textArgument(lpOpt), textArgument(lpSub_key));
+    });
+}
+
+#define QV_RESET_WRITER(member, group)                                                            \
+    STDMETHODIMP CLibrary::member() {                                                             \
+        return withButtons(self(), [&](ButtonSettings& buttons) { buttons.resetWriter(group); }); \
+    }
+QV_RESET_WRITER(Set_button_Tl, 1)
+QV_RESET_WRITER(Set_button_IO, 2)
+QV_RESET_WRITER(Set_button_Blls, 3)
+QV_RESET_WRITER(Set_button_Stn, 4)
+QV_RESET_WRITER(Set_button_case, 5)
+QV_RESET_WRITER(Set_button_zoom, 6)
+QV_RESET_WRITER(Set_button_Num, 7)
+QV_RESET_WRITER(Set_button_Date, 8)
+QV_RESET_WRITER(Set_button_Brd, 9)
+QV_RESET_WRITER(Set_button_Hgt, 10)
+QV_RESET_WRITER(Set_button_Opt, 11)
+QV_RESET_WRITER(Set_button_Brds, 12)
+QV_RESET_WRITER(Set_button_colh, 14)
+QV_RESET_WRITER(Set_button_rowh, 15)
+QV_RESET_WRITER(Set_button_dotl, 16)
+#undef QV_RESET_WRITER
+
+STDMETHODIMP CLibrary::Set_change_values_buttons(SHORT* lpOption, SHORT* lpValue) {
+    return withButtons(self(), [&](ButtonSettings& buttons) {
+        buttons.Set_change_values_buttons(numberArgument(lpOption), numberArgument(lpValue));
+    });
+}
+
+STDMETHODIMP CLibrary::prcChecked_Key_RG() {
+    return withButtons(self(), [&](ButtonSettings& buttons) { buttons.prcChecked_Key_RG(); });
+}
+
+STDMETHODIMP CLibrary::prcChecked_Key_RG_subkeys(SHORT* lpOption) {
+    return withButtons(self(), [&](ButtonSettings& buttons) {
+        buttons.prcChecked_Key_RG_subkeys(numberArgument(lpOption));
+    });
+}
+
+STDMETHODIMP CLibrary::Reset_options_button_now(SHORT* lpOption) {
+    return withButtons(self(), [&](ButtonSettings& buttons) {
+        buttons.Reset_options_button_now(numberArgument(lpOption));
+    });
+}
+
+STDMETHODIMP CLibrary::Delete_information_All(VARIANT_BOOL* result) {
+    if (!result) return E_POINTER;
+    return withButtons(self(), [&](ButtonSettings& buttons) {
+        *result = variantBool(buttons.Delete_information_All());
+    });
+}
+
+STDMETHODIMP CLibrary::prcDesinstalar_Addin() {
+    return withRecords(self(),
+                       [&](InstallationRecords& records) { records.prcDesinstalar_Addin(); });
+}
+
+STDMETHODIMP CLibrary::App_Exist(VARIANT_BOOL* result) {
+    if (!result) return E_POINTER;
+    return withRecords(
+        self(), [&](InstallationRecords& records) { *result = variantBool(records.App_Exist()); });
+}
+
+STDMETHODIMP CLibrary::prcSet_status_Addin(BSTR* lpStatus) {
+    return withRecords(self(), [&](InstallationRecords& records) {
+        records.prcSet_status_Addin(textArgument(lpStatus));
+    });
+}
+
+STDMETHODIMP CLibrary::Get_status_Addin(BSTR* result) {
+    if (!result) return E_POINTER;
+    *result = nullptr;
+    return withRecords(self(), [&](InstallationRecords& records) {
+        *result = newBstr(records.Get_status_Addin());
+    });
+}
+
+STDMETHODIMP CLibrary::IsAddin_Installed(VARIANT_BOOL* result) {
+    if (!result) return E_POINTER;
+    return withRecords(self(), [&](InstallationRecords& records) {
+        *result = variantBool(records.IsAddin_Installed());
+    });
+}
+
+STDMETHODIMP CLibrary::Delete_All() {
+    return withRecords(self(), [&](InstallationRecords& records) { records.Delete_All(); });
+}
+
+STDMETHODIMP CLibrary::prcDir(BSTR* lpVal) {
+    return withRecords(self(),
+                       [&](InstallationRecords& records) { records.prcDir(textArgument(lpVal)); });
+}
+
+STDMETHODIMP CLibrary::InstallPath(BSTR* result) {
+    if (!result) return E_POINTER;
+    *result = nullptr;
+    return withRecords(
+        self(), [&](InstallationRecords& records) { *result = newBstr(records.InstallPath()); });
+}
+
+STDMETHODIMP CLibrary::prcSet_Addin(BSTR* lpStatus) {
+    return withRecords(self(), [&](InstallationRecords& records) {
+        records.prcSet_Addin(textArgument(lpStatus));
+    });
+}
+
+STDMETHODIMP CLibrary::Reset_key(BSTR* result) {
+    if (!result) return E_POINTER;
+    *result = nullptr;
+    return withRecords(
+        self(), [&](InstallationRecords& records) { *result = newBstr(records.Reset_key()); });
+}
+
+STDMETHODIMP CLibrary::Asigna_key(BSTR* result) {
+    if (!result) return E_POINTER;
+    *result = nullptr;
+    return withRecords(
+        self(), [&](InstallationRecords& records) { *result = newBstr(records.Asigna_key()); });
+}
+
+}  // namespace qv::win
