@@ -11,16 +11,7 @@ STDMETHODIMP CLibrary::lpImage_cell(IPictureDisp**) { return E_NOTIMPL; }
 STDMETHODIMP CLibrary::DefaultPrinterInfo(BSTR*) { return E_NOTIMPL; }
 STDMETHODIMP CLibrary::prcLink(BSTR*) { return E_NOTIMPL; }
 STDMETHODIMP CLibrary::prcLink_About(BSTR*) { return E_NOTIMPL; }
-STDMETHODIMP CLibrary::lpType_line(BSTR*) { return E_NOTIMPL; }
-STDMETHODIMP CLibrary::lpType_color(LONG*) { return E_NOTIMPL; }
 STDMETHODIMP CLibrary::Get_Printers_local(VARIANT*) { return E_NOTIMPL; }
-STDMETHODIMP CLibrary::Get_oval(float*) { return E_NOTIMPL; }
-STDMETHODIMP CLibrary::Set_pos_cell(BSTR*) { return E_NOTIMPL; }
-STDMETHODIMP CLibrary::lpAddress(BSTR*, VARIANT_BOOL*) { return E_NOTIMPL; }
-STDMETHODIMP CLibrary::Set_indest_custom(BSTR*, BSTR*) { return E_NOTIMPL; }
-STDMETHODIMP CLibrary::lpIndest_custom(BSTR*, VARIANT_BOOL*) { return E_NOTIMPL; }
-STDMETHODIMP CLibrary::lpZoom(LONG*) { return E_NOTIMPL; }
-STDMETHODIMP CLibrary::lpPalette_favorite(BSTR*) { return E_NOTIMPL; }
 STDMETHODIMP CLibrary::lpCell_name(BSTR*, float*, BSTR*, BSTR*) { return E_NOTIMPL; }
 STDMETHODIMP CLibrary::lpRange_image(BSTR*, float*, BSTR*, BSTR*) { return E_NOTIMPL; }
 STDMETHODIMP CLibrary::Limpia() { return E_NOTIMPL; }

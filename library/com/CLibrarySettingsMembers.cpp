@@ -7,6 +7,7 @@
 
 #include "ButtonSettings.h"
 #include "ComError.h"
+#include "DisplaySettings.h"
 #include "InstallationRecords.h"
 #include "LibrarySelfCalls.h"
 
@@ -40,6 +41,15 @@ HRESULT withRecords(_CLibrary* library, Body&& body) {
         LibrarySelfCalls calls(library);
         InstallationRecords records(calls);
         body(records);
+    });
+}
+
+template <class Body>
+HRESULT withDisplay(_CLibrary* library, Body&& body) {
+    return guardedMember([&] {
+        LibrarySelfCalls calls(library);
+        DisplaySettings display(calls);
+        body(display);
     });
 }
 
@@ -182,6 +192,60 @@ STDMETHODIMP CLibrary::Asigna_key(BSTR* result) {
     *result = nullptr;
     return withRecords(
         self(), [&](InstallationRecords& records) { *result = newBstr(records.Asigna_key()); });
+}
+
+STDMETHODIMP CLibrary::Set_indest_custom(BSTR* lpOpt, BSTR* lpValue) {
+    return withDisplay(self(), [&](DisplaySettings& display) {
+        display.Set_indest_custom(textArgument(lpOpt), textArgument(lpValue));
+    });
+}
+
+STDMETHODIMP CLibrary::lpIndest_custom(BSTR* lpOpt, VARIANT_BOOL* result) {
+    if (!result) return E_POINTER;
+    return withDisplay(self(), [&](DisplaySettings& display) {
+        *result = variantBool(display.lpIndest_custom(textArgument(lpOpt)));
+    });
+}
+
+STDMETHODIMP CLibrary::lpZoom(LONG* result) {
+    if (!result) return E_POINTER;
+    return withDisplay(self(), [&](DisplaySettings& display) { *result = display.lpZoom(); });
+}
+
+STDMETHODIMP CLibrary::Set_pos_cell(BSTR* lpAddress) {
+    return withDisplay(
+        self(), [&](DisplaySettings& display) { display.Set_pos_cell(textArgument(lpAddress)); });
+}
+
+STDMETHODIMP CLibrary::lpAddress(BSTR* lpNewAddress, VARIANT_BOOL* result) {
+    if (!result) return E_POINTER;
+    return withDisplay(self(), [&](DisplaySettings& display) {
+        *result = variantBool(display.lpAddress(textArgument(lpNewAddress)));
+    });
+}
+
+STDMETHODIMP CLibrary::lpType_line(BSTR* result) {
+    if (!result) return E_POINTER;
+    *result = nullptr;
+    return withDisplay(self(),
+                       [&](DisplaySettings& display) { *result = newBstr(display.lpType_line()); });
+}
+
+STDMETHODIMP CLibrary::lpType_color(LONG* result) {
+    if (!result) return E_POINTER;
+    return withDisplay(self(), [&](DisplaySettings& display) { *result = display.lpType_color(); });
+}
+
+STDMETHODIMP CLibrary::Get_oval(FLOAT* result) {
+    if (!result) return E_POINTER;
+    return withDisplay(self(), [&](DisplaySettings& display) { *result = display.Get_oval(); });
+}
+
+STDMETHODIMP CLibrary::lpPalette_favorite(BSTR* result) {
+    if (!result) return E_POINTER;
+    *result = nullptr;
+    return withDisplay(
+        self(), [&](DisplaySettings& display) { *result = newBstr(display.lpPalette_favorite()); });
 }
 
 }  // namespace qv::win

@@ -153,6 +153,15 @@ std::int16_t LibrarySelfCalls::textToInt16(const std::wstring& text) {
     return number;
 }
 
+std::int32_t LibrarySelfCalls::textToInt32(const std::wstring& text) {
+    UniqueBstr argument = bstrOf(text);
+    LONG number = 0;
+    const HRESULT result = VarI4FromStr(argument.get(), LOCALE_USER_DEFAULT, 0, &number);
+    if (result == DISP_E_OVERFLOW) throw LibraryError::runtime(kOverflow);
+    if (FAILED(result)) throw LibraryError::runtime(kTypeMismatch);
+    return number;
+}
+
 std::uint32_t LibrarySelfCalls::ansiCode(wchar_t character) {
     const std::string bytes = SystemCodePage().fromText(std::wstring(1, character));
     std::uint32_t code = 0;

@@ -30,6 +30,7 @@ class LibrarySelfCalls final : public LibraryCalls {
     void showMessage(const std::wstring& text, std::uint32_t style,
                      const std::wstring& title) override;
     std::int16_t textToInt16(const std::wstring& text) override;
+    std::int32_t textToInt32(const std::wstring& text) override;
     std::uint32_t ansiCode(wchar_t character) override;
 
   private:

@@ -49,6 +49,7 @@ class LibraryCalls {
     // The platform's conversions of a text for the user's locale: half to even, raising
     // Type mismatch (13) or Overflow (6).
     virtual std::int16_t textToInt16(const std::wstring& text) = 0;
+    virtual std::int32_t textToInt32(const std::wstring& text) = 0;
     // The code of a character in the system's ANSI code page.
     virtual std::uint32_t ansiCode(wchar_t character) = 0;
 };

@@ -4,6 +4,7 @@
 
 #include "AnsiCodePage.h"
 #include "ButtonSettings.h"
+#include "DisplaySettings.h"
 #include "InstallationRecords.h"
 #include "LibraryError.h"
 #include "MemoryRegistryStore.h"
@@ -65,6 +66,9 @@ class PortableLibrary : public LibraryCalls {
         }
         return static_cast<std::int16_t>(number);
     }
+    std::int32_t textToInt32(const std::wstring& text) override {
+        return PortableValue(text).toInt32();
+    }
     std::uint32_t ansiCode(wchar_t character) override {
         return static_cast<unsigned char>(codePage.fromText(std::wstring(1, character)).at(0));
     }
@@ -74,6 +78,7 @@ class PortableLibrary : public LibraryCalls {
     RegistryAccess registry{store, codePage};
     ButtonSettings buttons{*this};
     InstallationRecords records{*this};
+    DisplaySettings display{*this};
     std::wstring title;
     std::vector<ShownMessage> messages;
 };

@@ -1,0 +1,61 @@
+#include "MessageBoxWatcher.h"
+
+#include <chrono>
+
+namespace qv::testing {
+namespace {
+
+std::wstring windowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+constexpr int kMessageTextControl = 0xFFFF;
+
+}  // namespace
+
+MessageBoxWatcher::MessageBoxWatcher() : thread_([this] { watch(); }) {}
+
+MessageBoxWatcher::~MessageBoxWatcher() {
+    stopping_ = true;
+    thread_.join();
+}
+
+std::vector<SeenMessage> MessageBoxWatcher::seen() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return seen_;
+}
+
+void MessageBoxWatcher::watch() {
+    while (!stopping_) {
+        EnumWindows(visit, reinterpret_cast<LPARAM>(this));
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+
+BOOL CALLBACK MessageBoxWatcher::visit(HWND window, LPARAM self) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    if (process == GetCurrentProcessId() && std::wstring(className) == L"#32770") {
+        reinterpret_cast<MessageBoxWatcher*>(self)->answer(window);
+    }
+    return TRUE;
+}
+
+void MessageBoxWatcher::answer(HWND dialog) {
+    HWND textControl = GetDlgItem(dialog, kMessageTextControl);
+    if (!textControl) return;  // not yet filled in
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (!answered_.insert(dialog).second) return;
+        seen_.push_back({windowText(dialog), windowText(textControl)});
+    }
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+}
+
+}  // namespace qv::testing

@@ -1,0 +1,98 @@
+// The settings members from the C++ client, early bound: errors from deep calls keep their
+// number and description, and the message boxes the members show are the real ones.
+
+#include "ComClient.h"
+#include "MessageBoxWatcher.h"
+
+namespace qv::testing {
+namespace {
+
+constexpr LONG kHkcu = static_cast<LONG>(0x80000001u);
+
+class SettingsClientTest : public ComTest {
+  protected:
+    void SetUp() override {
+        ComTest::SetUp();
+        library_ = createLibrary();
+        ASSERT_TRUE(library_);
+        UniqueBstr title(L"Quorvane Function");
+        library_->put_lCia(title.get());
+    }
+    void TearDown() override {
+        library_.reset();
+        ComTest::TearDown();
+    }
+
+    void storeText(const wchar_t* name, const wchar_t* text) {
+        UniqueBstr key(L"Software\\Quorvane11\\Groupdate");
+        VARIANT_BOOL existed = VARIANT_FALSE;
+        ASSERT_EQ(library_->CreateRegistryKey(kHkcu, key.get(), &existed), S_OK);
+        UniqueBstr valueName(name);
+        VARIANT value = textArgument(text);
+        ASSERT_EQ(library_->SetRegistryValue(kHkcu, key.get(), valueName.get(), 1, &value), S_OK);
+        VariantClear(&value);
+    }
+
+    ComPtr<_CLibrary> library_;
+};
+
+TEST_F(SettingsClientTest, AColourThatIsNoNumberShowsOneMessageTitledByTheLibrary) {
+    MessageBoxWatcher watcher;
+    storeText(L"Color", L"255");
+    LONG color = -1;
+    ASSERT_EQ(library_->lpType_color(&color), S_OK);
+    EXPECT_EQ(color, 255);
+    EXPECT_TRUE(watcher.seen().empty());
+
+    storeText(L"Color", L"red");
+    ASSERT_EQ(library_->lpType_color(&color), S_OK);
+    EXPECT_EQ(color, 0);
+    EXPECT_EQ(watcher.seen(), (std::vector<SeenMessage>{{L"IQV_v011", L"Type mismatch"}}));
+}
+
+TEST_F(SettingsClientTest, ReadersThatShowNothingShowNothing) {
+    MessageBoxWatcher watcher;
+    UniqueBstr text;
+    ASSERT_EQ(library_->lpType_line(text.put()), S_OK);
+    EXPECT_EQ(win::textOf(text.get()), L"chk1");
+    FLOAT oval = 0;
+    ASSERT_EQ(library_->Get_oval(&oval), S_OK);
+    EXPECT_FLOAT_EQ(oval, 0.1f);
+    ASSERT_EQ(library_->Delete_All(), S_OK);  // a wipe without error warns of nothing
+    EXPECT_TRUE(watcher.seen().empty());
+}
+
+TEST_F(SettingsClientTest, RecordsKeepTheirStoredForms) {
+    BSTR status = SysAllocString(L"True");
+    ASSERT_EQ(library_->prcSet_status_Addin(&status), S_OK);
+    SysFreeString(status);
+    const auto stored = readRaw("Software\\Quorvane11\\Groupdate", "STATUS_APP");
+    ASSERT_TRUE(stored.has_value());
+    EXPECT_EQ(stored->type, static_cast<DWORD>(REG_BINARY));
+    const std::wstring codes = L"84114117101";
+    EXPECT_EQ(stored->data,
+              std::vector<BYTE>(reinterpret_cast<const BYTE*>(codes.data()),
+                                reinterpret_cast<const BYTE*>(codes.data() + codes.size())));
+    VARIANT_BOOL installed = VARIANT_FALSE;
+    ASSERT_EQ(library_->IsAddin_Installed(&installed), S_OK);
+    EXPECT_EQ(installed, VARIANT_TRUE);
+}
+
+TEST_F(SettingsClientTest, A1001FromADeepCallReachesTheOuterCaller) {
+    // A volatile product key refuses the lasting settings key below it: the error of
+    // CreateRegistryKey travels out through prcChecked_Key_RG and prcDir unchanged.
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Quorvane11");
+    win::UniqueHKey volatileKey;
+    ASSERT_EQ(
+        RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Quorvane11", 0, nullptr, REG_OPTION_VOLATILE,
+                        KEY_ALL_ACCESS, nullptr, volatileKey.put(), nullptr),
+        ERROR_SUCCESS);
+    BSTR folder = SysAllocString(L"C:\\QV");
+    const HRESULT result = library_->prcDir(&folder);
+    SysFreeString(folder);
+    EXPECT_EQ(result, static_cast<HRESULT>(0x800A03E9u));
+    EXPECT_EQ(lastErrorDescription(), L"No fue posible crear la clave del registro");
+}
+
+}  // namespace
+}  // namespace qv::testing
