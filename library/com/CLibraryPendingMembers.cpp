@@ -12,8 +12,6 @@ STDMETHODIMP CLibrary::DefaultPrinterInfo(BSTR*) { return E_NOTIMPL; }
 STDMETHODIMP CLibrary::prcLink(BSTR*) { return E_NOTIMPL; }
 STDMETHODIMP CLibrary::prcLink_About(BSTR*) { return E_NOTIMPL; }
 STDMETHODIMP CLibrary::Get_Printers_local(VARIANT*) { return E_NOTIMPL; }
-STDMETHODIMP CLibrary::lpCell_name(BSTR*, float*, BSTR*, BSTR*) { return E_NOTIMPL; }
-STDMETHODIMP CLibrary::lpRange_image(BSTR*, float*, BSTR*, BSTR*) { return E_NOTIMPL; }
 STDMETHODIMP CLibrary::Limpia() { return E_NOTIMPL; }
 
 }  // namespace qv::win

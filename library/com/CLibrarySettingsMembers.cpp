@@ -10,6 +10,7 @@
 #include "DisplaySettings.h"
 #include "InstallationRecords.h"
 #include "LibrarySelfCalls.h"
+#include "NameTables.h"
 
 namespace qv::win {
 namespace {
@@ -246,6 +247,24 @@ STDMETHODIMP CLibrary::lpPalette_favorite(BSTR* result) {
     *result = nullptr;
     return withDisplay(
         self(), [&](DisplaySettings& display) { *result = newBstr(display.lpPalette_favorite()); });
+}
+
+STDMETHODIMP CLibrary::lpCell_name(BSTR* lpOption, FLOAT* lpLevel, BSTR* lpType, BSTR* result) {
+    if (!result) return E_POINTER;
+    *result = nullptr;
+    return guardedMember([&] {
+        *result = newBstr(qv::lpCell_name(textArgument(lpOption), lpLevel ? *lpLevel : 0.0f,
+                                          textArgument(lpType)));
+    });
+}
+
+STDMETHODIMP CLibrary::lpRange_image(BSTR* lpOption, FLOAT* lpLevel, BSTR* lpType, BSTR* result) {
+    if (!result) return E_POINTER;
+    *result = nullptr;
+    return guardedMember([&] {
+        *result = newBstr(qv::lpRange_image(textArgument(lpOption), lpLevel ? *lpLevel : 0.0f,
+                                            textArgument(lpType)));
+    });
 }
 
 }  // namespace qv::win

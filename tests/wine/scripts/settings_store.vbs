@@ -109,5 +109,15 @@ Expect library.App_Exist And library.InstallPath = "", "the records are gone wit
 library.Delete_All
 Expect Not library.CheckRegistryKey(HKCU, Settings), "Delete_All on an empty tree shows nothing"
 
+' The worksheet name tables, the level in a variable holding an integer.
+Dim level, kind
+name = "TL" : level = 1 : kind = "B"
+Expect library.lpCell_name(name, level, kind) = "Title_copy_c1", "a cell name"
+name = "IO" : level = 5 : kind = "D"
+Expect library.lpRange_image(name, level, kind) = "Io_d5", "the image name outside its pattern"
+name = "BORDER" : level = 2.5 : kind = "C"
+Expect library.lpRange_image(name, level, kind) = "", "a level that is not whole"
+Expect library.lpCell_name("HGT", 5, "C") = "Height_c5", "literal arguments"
+
 WScript.Echo "script complete"
 WScript.Quit failures
