@@ -15,20 +15,26 @@ else()
 endif()
 
 # A GoogleTest program, run by ctest (under Wine in the Windows builds). REGISTER names COM
-# servers that tools/wine-run registers in the test's own prefix before the program runs.
+# servers that tools/wine-run registers in the test's own prefix before the program runs;
+# GUI gives the program an Xvfb display.
 function(qv_add_gtest name)
-    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;LIBRARIES;REGISTER")
+    cmake_parse_arguments(PARSE_ARGV 1 arg "GUI" "" "SOURCES;LIBRARIES;REGISTER")
     add_executable(${name} ${arg_SOURCES})
     target_link_libraries(${name} PRIVATE ${arg_LIBRARIES} GTest::gtest GTest::gtest_main)
     add_test(NAME ${name} COMMAND ${name})
+    set(environment "")
+    if(arg_GUI)
+        list(APPEND environment "QV_WINE_GUI=1")
+    endif()
     if(arg_REGISTER)
         set(servers "")
         foreach(server IN LISTS arg_REGISTER)
             list(APPEND servers "$<TARGET_FILE:${server}>")
         endforeach()
         list(JOIN servers ":" server_list)
-        set_tests_properties(${name} PROPERTIES ENVIRONMENT "QV_WINE_REGISTER=${server_list}")
+        list(APPEND environment "QV_WINE_REGISTER=${server_list}")
     endif()
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}" TIMEOUT 300)
 endfunction()
 
 # A script run by Wine's cscript in a prefix of its own, after the COM servers named by

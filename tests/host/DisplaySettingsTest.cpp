@@ -104,6 +104,33 @@ TEST_F(DisplaySettingsTest, AColourThatIsNoNumberIsZeroWithOneMessage) {
               (std::vector<ShownMessage>{{L"Type mismatch", kOkOnly, L"IQV_v011"}}));
 }
 
+// A library whose reads of the settings key fail.
+class FailingReads : public PortableLibrary {
+  public:
+    RegistryValue GetRegistryValue(RegistryRoot, const std::wstring&, const std::wstring&,
+                                   std::int16_t, const std::wstring&) override {
+        throw LibraryError(kLibraryErrorNumber, kUnsupportedValueTypeDescription);
+    }
+};
+
+TEST(DisplaySettingsErrorsTest, OnlyLineAndColourShowAFailedRead) {
+    FailingReads library;
+    library.title = L"Quorvane Function";
+    EXPECT_EQ(library.display.lpType_line(), L"chk1");
+    EXPECT_EQ(library.display.lpType_color(), 0);
+    const ShownMessage failed{L"Tipo de valor no compatible", kOkOnly, L"IQV_v011"};
+    EXPECT_EQ(library.messages, (std::vector<ShownMessage>{failed, failed}));
+    EXPECT_EQ(library.display.Get_oval(), 0.1f);
+    EXPECT_EQ(library.display.lpPalette_favorite(), L"Default");
+    EXPECT_EQ(library.display.lpZoom(), 100);
+    EXPECT_FALSE(library.display.lpAddress(L"$A$1"));
+    EXPECT_FALSE(library.display.lpIndest_custom(L"Tl"));
+    EXPECT_EQ(library.buttons.lpValue_button_opt(L"S", L"Tl"), 1);
+    EXPECT_EQ(library.buttons.lpValue_button(L"1", L"Tl"), 0);
+    EXPECT_EQ(library.records.Asigna_key(), L"P");
+    EXPECT_EQ(library.messages.size(), 2u);
+}
+
 TEST_F(DisplaySettingsTest, WritersStopAtAKeyThatCannotBeMade) {
     library_.store.refuseKeyCreation(kAccessDenied);
     for (const auto& write :

@@ -50,6 +50,31 @@ TEST_F(SettingsClientTest, AColourThatIsNoNumberShowsOneMessageTitledByTheLibrar
     EXPECT_EQ(watcher.seen(), (std::vector<SeenMessage>{{L"IQV_v011", L"Type mismatch"}}));
 }
 
+TEST_F(SettingsClientTest, ChosenOptionsConvertAsThePlatformDoes) {
+    struct Case {
+        const wchar_t* stored;
+        SHORT option;
+    };
+    const Case cases[] = {{L" 4 ", 4}, {L"2.5", 2},   {L"3.5", 4},
+                          {L"x", 0},   {L"40000", 0}, {L"", 1}};
+    UniqueBstr key(L"Software\\Quorvane11\\Groupdate\\Tl\\S");
+    VARIANT_BOOL existed = VARIANT_FALSE;
+    ASSERT_EQ(library_->CreateRegistryKey(kHkcu, key.get(), &existed), S_OK);
+    for (const auto& c : cases) {
+        UniqueBstr valueName(L"value");
+        VARIANT value = textArgument(c.stored);
+        ASSERT_EQ(library_->SetRegistryValue(kHkcu, key.get(), valueName.get(), 1, &value), S_OK);
+        VariantClear(&value);
+        BSTR slot = SysAllocString(L"S");
+        BSTR group = SysAllocString(L"Tl");
+        SHORT option = -99;
+        EXPECT_EQ(library_->lpValue_button_opt(&slot, &group, &option), S_OK);
+        EXPECT_EQ(option, c.option) << std::string(c.stored, c.stored + wcslen(c.stored));
+        SysFreeString(slot);
+        SysFreeString(group);
+    }
+}
+
 TEST_F(SettingsClientTest, ReadersThatShowNothingShowNothing) {
     MessageBoxWatcher watcher;
     UniqueBstr text;
