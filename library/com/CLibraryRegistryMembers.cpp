@@ -4,6 +4,7 @@
 #include "CLibrary.h"
 
 #include "ComError.h"
+#include "MemberArguments.h"
 #include "RegistryAccess.h"
 #include "SystemCodePage.h"
 #include "VariantValue.h"
@@ -17,14 +18,6 @@ const RegistryAccess& registry() {
     static SystemCodePage codePage;
     static const RegistryAccess access(store, codePage);
     return access;
-}
-
-VARIANT_BOOL variantBool(bool value) { return value ? VARIANT_TRUE : VARIANT_FALSE; }
-
-BSTR newBstr(const std::wstring& text) {
-    UniqueBstr value(text);
-    if (!value.get()) throw LibraryError::runtime(kOutOfMemory);
-    return value.release();
 }
 
 constexpr std::size_t kWindowsFolderBufferSize = 255;

@@ -5,6 +5,7 @@
 #include "ButtonSettings.h"
 #include "ClipboardPicture.h"
 #include "ComError.h"
+#include "MemberArguments.h"
 #include "PrinterNames.h"
 #include "SystemCodePage.h"
 
@@ -12,8 +13,6 @@
 
 namespace qv::win {
 namespace {
-
-std::wstring textArgument(const BSTR* argument) { return argument ? textOf(*argument) : L""; }
 
 constexpr wchar_t kPrintersTitle[] = L"Quorvane";
 constexpr std::size_t kDefaultPrinterSize = 255;

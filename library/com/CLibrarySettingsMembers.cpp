@@ -10,47 +10,19 @@
 #include "DisplaySettings.h"
 #include "InstallationRecords.h"
 #include "LibrarySelfCalls.h"
+#include "MemberArguments.h"
 #include "NameTables.h"
 
 namespace qv::win {
 namespace {
 
-VARIANT_BOOL variantBool(bool value) { return value ? VARIANT_TRUE : VARIANT_FALSE; }
-
-std::wstring textArgument(const BSTR* argument) { return argument ? textOf(*argument) : L""; }
-std::int16_t numberArgument(const SHORT* argument) { return argument ? *argument : 0; }
-
-BSTR newBstr(const std::wstring& text) {
-    UniqueBstr value(text);
-    if (!value.get()) throw LibraryError::runtime(kOutOfMemory);
-    return value.release();
-}
-
-// Runs `body` with the button rules of `library`.
-template <class Body>
-HRESULT withButtons(_CLibrary* library, Body&& body) {
+// Runs `body` with the rules `Rules` over the object's own interface.
+template <class Rules, class Body>
+HRESULT withRules(_CLibrary* library, Body&& body) {
     return guardedMember([&] {
         LibrarySelfCalls calls(library);
-        ButtonSettings buttons(calls);
-        body(buttons);
-    });
-}
-
-template <class Body>
-HRESULT withRecords(_CLibrary* library, Body&& body) {
-    return guardedMember([&] {
-        LibrarySelfCalls calls(library);
-        InstallationRecords records(calls);
-        body(records);
-    });
-}
-
-template <class Body>
-HRESULT withDisplay(_CLibrary* library, Body&& body) {
-    return guardedMember([&] {
-        LibrarySelfCalls calls(library);
-        DisplaySettings display(calls);
-        body(display);
+        Rules rules(calls);
+        body(rules);
     });
 }
 
@@ -58,28 +30,29 @@ HRESULT withDisplay(_CLibrary* library, Body&& body) {
 
 STDMETHODIMP CLibrary::lpValue_button(BSTR* lpOpt, BSTR* lpSub_key, SHORT* result) {
     if (!result) return E_POINTER;
-    return withButtons(self(), [&](ButtonSettings& buttons) {
+    return withRules<ButtonSettings>(self(), [&](ButtonSettings& buttons) {
         *result = buttons.lpValue_button(textArgument(lpOpt), textArgument(lpSub_key));
     });
 }
 
 STDMETHODIMP CLibrary::lpValue_print(BSTR* lpOpt, SHORT* result) {
     if (!result) return E_POINTER;
-    return withButtons(self(), [&](ButtonSettings& buttons) {
+    return withRules<ButtonSettings>(self(), [&](ButtonSettings& buttons) {
         *result = buttons.lpValue_print(textArgument(lpOpt));
     });
 }
 
 STDMETHODIMP CLibrary::lpValue_button_opt(BSTR* lpOpt, BSTR* lpSub_key, SHORT* result) {
     if (!result) return E_POINTER;
-    return withButtons(self(), [&](ButtonSettings& buttons) {
+    return withRules<ButtonSettings>(self(), [&](ButtonSettings& buttons) {
         *result = buttons.lpValue_button_opt(textArgument(lpOpt), textArgument(lpSub_key));
     });
 }
 
-#define QV_RESET_WRITER(member, group)                                                            \
-    STDMETHODIMP CLibrary::member() {                                                             \
-        return withButtons(self(), [&](ButtonSettings& buttons) { buttons.resetWriter(group); }); \
+#define QV_RESET_WRITER(member, group)                                             \
+    STDMETHODIMP CLibrary::member() {                                              \
+        return withRules<ButtonSettings>(                                          \
+            self(), [&](ButtonSettings& buttons) { buttons.resetWriter(group); }); \
     }
 QV_RESET_WRITER(Set_button_Tl, 1)
 QV_RESET_WRITER(Set_button_IO, 2)
@@ -99,47 +72,48 @@ QV_RESET_WRITER(Set_button_dotl, 16)
 #undef QV_RESET_WRITER
 
 STDMETHODIMP CLibrary::Set_change_values_buttons(SHORT* lpOption, SHORT* lpValue) {
-    return withButtons(self(), [&](ButtonSettings& buttons) {
+    return withRules<ButtonSettings>(self(), [&](ButtonSettings& buttons) {
         buttons.Set_change_values_buttons(numberArgument(lpOption), numberArgument(lpValue));
     });
 }
 
 STDMETHODIMP CLibrary::prcChecked_Key_RG() {
-    return withButtons(self(), [&](ButtonSettings& buttons) { buttons.prcChecked_Key_RG(); });
+    return withRules<ButtonSettings>(self(),
+                                     [&](ButtonSettings& buttons) { buttons.prcChecked_Key_RG(); });
 }
 
 STDMETHODIMP CLibrary::prcChecked_Key_RG_subkeys(SHORT* lpOption) {
-    return withButtons(self(), [&](ButtonSettings& buttons) {
+    return withRules<ButtonSettings>(self(), [&](ButtonSettings& buttons) {
         buttons.prcChecked_Key_RG_subkeys(numberArgument(lpOption));
     });
 }
 
 STDMETHODIMP CLibrary::Reset_options_button_now(SHORT* lpOption) {
-    return withButtons(self(), [&](ButtonSettings& buttons) {
+    return withRules<ButtonSettings>(self(), [&](ButtonSettings& buttons) {
         buttons.Reset_options_button_now(numberArgument(lpOption));
     });
 }
 
 STDMETHODIMP CLibrary::Delete_information_All(VARIANT_BOOL* result) {
     if (!result) return E_POINTER;
-    return withButtons(self(), [&](ButtonSettings& buttons) {
+    return withRules<ButtonSettings>(self(), [&](ButtonSettings& buttons) {
         *result = variantBool(buttons.Delete_information_All());
     });
 }
 
 STDMETHODIMP CLibrary::prcDesinstalar_Addin() {
-    return withRecords(self(),
-                       [&](InstallationRecords& records) { records.prcDesinstalar_Addin(); });
+    return withRules<InstallationRecords>(
+        self(), [&](InstallationRecords& records) { records.prcDesinstalar_Addin(); });
 }
 
 STDMETHODIMP CLibrary::App_Exist(VARIANT_BOOL* result) {
     if (!result) return E_POINTER;
-    return withRecords(
+    return withRules<InstallationRecords>(
         self(), [&](InstallationRecords& records) { *result = variantBool(records.App_Exist()); });
 }
 
 STDMETHODIMP CLibrary::prcSet_status_Addin(BSTR* lpStatus) {
-    return withRecords(self(), [&](InstallationRecords& records) {
+    return withRules<InstallationRecords>(self(), [&](InstallationRecords& records) {
         records.prcSet_status_Addin(textArgument(lpStatus));
     });
 }
@@ -147,36 +121,37 @@ STDMETHODIMP CLibrary::prcSet_status_Addin(BSTR* lpStatus) {
 STDMETHODIMP CLibrary::Get_status_Addin(BSTR* result) {
     if (!result) return E_POINTER;
     *result = nullptr;
-    return withRecords(self(), [&](InstallationRecords& records) {
+    return withRules<InstallationRecords>(self(), [&](InstallationRecords& records) {
         *result = newBstr(records.Get_status_Addin());
     });
 }
 
 STDMETHODIMP CLibrary::IsAddin_Installed(VARIANT_BOOL* result) {
     if (!result) return E_POINTER;
-    return withRecords(self(), [&](InstallationRecords& records) {
+    return withRules<InstallationRecords>(self(), [&](InstallationRecords& records) {
         *result = variantBool(records.IsAddin_Installed());
     });
 }
 
 STDMETHODIMP CLibrary::Delete_All() {
-    return withRecords(self(), [&](InstallationRecords& records) { records.Delete_All(); });
+    return withRules<InstallationRecords>(
+        self(), [&](InstallationRecords& records) { records.Delete_All(); });
 }
 
 STDMETHODIMP CLibrary::prcDir(BSTR* lpVal) {
-    return withRecords(self(),
-                       [&](InstallationRecords& records) { records.prcDir(textArgument(lpVal)); });
+    return withRules<InstallationRecords>(
+        self(), [&](InstallationRecords& records) { records.prcDir(textArgument(lpVal)); });
 }
 
 STDMETHODIMP CLibrary::InstallPath(BSTR* result) {
     if (!result) return E_POINTER;
     *result = nullptr;
-    return withRecords(
+    return withRules<InstallationRecords>(
         self(), [&](InstallationRecords& records) { *result = newBstr(records.InstallPath()); });
 }
 
 STDMETHODIMP CLibrary::prcSet_Addin(BSTR* lpStatus) {
-    return withRecords(self(), [&](InstallationRecords& records) {
+    return withRules<InstallationRecords>(self(), [&](InstallationRecords& records) {
         records.prcSet_Addin(textArgument(lpStatus));
     });
 }
@@ -184,43 +159,44 @@ STDMETHODIMP CLibrary::prcSet_Addin(BSTR* lpStatus) {
 STDMETHODIMP CLibrary::Reset_key(BSTR* result) {
     if (!result) return E_POINTER;
     *result = nullptr;
-    return withRecords(
+    return withRules<InstallationRecords>(
         self(), [&](InstallationRecords& records) { *result = newBstr(records.Reset_key()); });
 }
 
 STDMETHODIMP CLibrary::Asigna_key(BSTR* result) {
     if (!result) return E_POINTER;
     *result = nullptr;
-    return withRecords(
+    return withRules<InstallationRecords>(
         self(), [&](InstallationRecords& records) { *result = newBstr(records.Asigna_key()); });
 }
 
 STDMETHODIMP CLibrary::Set_indest_custom(BSTR* lpOpt, BSTR* lpValue) {
-    return withDisplay(self(), [&](DisplaySettings& display) {
+    return withRules<DisplaySettings>(self(), [&](DisplaySettings& display) {
         display.Set_indest_custom(textArgument(lpOpt), textArgument(lpValue));
     });
 }
 
 STDMETHODIMP CLibrary::lpIndest_custom(BSTR* lpOpt, VARIANT_BOOL* result) {
     if (!result) return E_POINTER;
-    return withDisplay(self(), [&](DisplaySettings& display) {
+    return withRules<DisplaySettings>(self(), [&](DisplaySettings& display) {
         *result = variantBool(display.lpIndest_custom(textArgument(lpOpt)));
     });
 }
 
 STDMETHODIMP CLibrary::lpZoom(LONG* result) {
     if (!result) return E_POINTER;
-    return withDisplay(self(), [&](DisplaySettings& display) { *result = display.lpZoom(); });
+    return withRules<DisplaySettings>(
+        self(), [&](DisplaySettings& display) { *result = display.lpZoom(); });
 }
 
 STDMETHODIMP CLibrary::Set_pos_cell(BSTR* lpAddress) {
-    return withDisplay(
+    return withRules<DisplaySettings>(
         self(), [&](DisplaySettings& display) { display.Set_pos_cell(textArgument(lpAddress)); });
 }
 
 STDMETHODIMP CLibrary::lpAddress(BSTR* lpNewAddress, VARIANT_BOOL* result) {
     if (!result) return E_POINTER;
-    return withDisplay(self(), [&](DisplaySettings& display) {
+    return withRules<DisplaySettings>(self(), [&](DisplaySettings& display) {
         *result = variantBool(display.lpAddress(textArgument(lpNewAddress)));
     });
 }
@@ -228,24 +204,26 @@ STDMETHODIMP CLibrary::lpAddress(BSTR* lpNewAddress, VARIANT_BOOL* result) {
 STDMETHODIMP CLibrary::lpType_line(BSTR* result) {
     if (!result) return E_POINTER;
     *result = nullptr;
-    return withDisplay(self(),
-                       [&](DisplaySettings& display) { *result = newBstr(display.lpType_line()); });
+    return withRules<DisplaySettings>(
+        self(), [&](DisplaySettings& display) { *result = newBstr(display.lpType_line()); });
 }
 
 STDMETHODIMP CLibrary::lpType_color(LONG* result) {
     if (!result) return E_POINTER;
-    return withDisplay(self(), [&](DisplaySettings& display) { *result = display.lpType_color(); });
+    return withRules<DisplaySettings>(
+        self(), [&](DisplaySettings& display) { *result = display.lpType_color(); });
 }
 
 STDMETHODIMP CLibrary::Get_oval(FLOAT* result) {
     if (!result) return E_POINTER;
-    return withDisplay(self(), [&](DisplaySettings& display) { *result = display.Get_oval(); });
+    return withRules<DisplaySettings>(
+        self(), [&](DisplaySettings& display) { *result = display.Get_oval(); });
 }
 
 STDMETHODIMP CLibrary::lpPalette_favorite(BSTR* result) {
     if (!result) return E_POINTER;
     *result = nullptr;
-    return withDisplay(
+    return withRules<DisplaySettings>(
         self(), [&](DisplaySettings& display) { *result = newBstr(display.lpPalette_favorite()); });
 }
 

@@ -26,6 +26,24 @@ class ComTest : public ::testing::Test {
     static ComPtr<_CLibrary> createLibrary();
 };
 
+// A test with one library object, titled "Quorvane Function" as the add-in titles it.
+class TitledLibraryTest : public ComTest {
+  protected:
+    void SetUp() override {
+        ComTest::SetUp();
+        library_ = createLibrary();
+        ASSERT_TRUE(library_);
+        UniqueBstr title(L"Quorvane Function");
+        ASSERT_EQ(library_->put_lCia(title.get()), S_OK);
+    }
+    void TearDown() override {
+        library_.reset();
+        ComTest::TearDown();
+    }
+
+    ComPtr<_CLibrary> library_;
+};
+
 // The outcome of a late-bound call.
 struct LateResult {
     HRESULT status = S_OK;

@@ -60,28 +60,14 @@ std::vector<char> fileBytes(const char* path) {
 
 bool fileExists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
 
-class ServicesClientTest : public ComTest {
+class ServicesClientTest : public TitledLibraryTest {
   protected:
-    void SetUp() override {
-        ComTest::SetUp();
-        library_ = createLibrary();
-        ASSERT_TRUE(library_);
-        UniqueBstr title(L"Quorvane Function");
-        library_->put_lCia(title.get());
-    }
-    void TearDown() override {
-        library_.reset();
-        ComTest::TearDown();
-    }
-
     HRESULT copyPicture(const wchar_t* file) {
         BSTR name = SysAllocString(file);
         const HRESULT result = library_->Copy_picture(&name);
         SysFreeString(name);
         return result;
     }
-
-    ComPtr<_CLibrary> library_;
 };
 
 TEST_F(ServicesClientTest, TheClipboardBitmapIsSavedAsABitmapFileOfTheSamePixels) {

@@ -9,20 +9,8 @@ namespace {
 
 constexpr LONG kHkcu = static_cast<LONG>(0x80000001u);
 
-class SettingsClientTest : public ComTest {
+class SettingsClientTest : public TitledLibraryTest {
   protected:
-    void SetUp() override {
-        ComTest::SetUp();
-        library_ = createLibrary();
-        ASSERT_TRUE(library_);
-        UniqueBstr title(L"Quorvane Function");
-        library_->put_lCia(title.get());
-    }
-    void TearDown() override {
-        library_.reset();
-        ComTest::TearDown();
-    }
-
     void storeText(const wchar_t* name, const wchar_t* text) {
         UniqueBstr key(L"Software\\Quorvane11\\Groupdate");
         VARIANT_BOOL existed = VARIANT_FALSE;
@@ -32,8 +20,6 @@ class SettingsClientTest : public ComTest {
         ASSERT_EQ(library_->SetRegistryValue(kHkcu, key.get(), valueName.get(), 1, &value), S_OK);
         VariantClear(&value);
     }
-
-    ComPtr<_CLibrary> library_;
 };
 
 TEST_F(SettingsClientTest, AColourThatIsNoNumberShowsOneMessageTitledByTheLibrary) {
