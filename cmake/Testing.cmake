@@ -39,15 +39,24 @@ endfunction()
 
 # A script run by Wine's cscript in a prefix of its own, after the COM servers named by
 # REGISTER are registered there. The script passes only if it reaches its closing line.
+# MESSAGES lists the message boxes ("[title] [text]") the script must cause, in order; they
+# are answered by the message box answerer on a private display.
 function(qv_add_script_test name script)
-    cmake_parse_arguments(PARSE_ARGV 2 arg "" "" "REGISTER")
+    cmake_parse_arguments(PARSE_ARGV 2 arg "" "" "REGISTER;MESSAGES")
     set(servers "")
     foreach(server IN LISTS arg_REGISTER)
         list(APPEND servers "$<TARGET_FILE:${server}>")
     endforeach()
     list(JOIN servers ":" server_list)
+    set(answering "")
+    if(arg_MESSAGES)
+        set(answering --gui --answerer $<TARGET_FILE:message_box_answerer>)
+        foreach(message IN LISTS arg_MESSAGES)
+            list(APPEND answering --expect-message "${message}")
+        endforeach()
+    endif()
     add_test(NAME ${name}
-             COMMAND ${PROJECT_SOURCE_DIR}/tools/run-script-test --bits ${QV_WINE_BITS}
+             COMMAND ${PROJECT_SOURCE_DIR}/tools/run-script-test --bits ${QV_WINE_BITS} ${answering}
                      ${CMAKE_CURRENT_SOURCE_DIR}/${script})
     # A message box nobody answers would block the script: end it instead.
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "QV_WINE_REGISTER=${server_list}" TIMEOUT 120)

@@ -16,7 +16,7 @@ constexpr int kMessageTextControl = 0xFFFF;
 
 }  // namespace
 
-MessageBoxWatcher::MessageBoxWatcher() : thread_([this] { watch(); }) {}
+MessageBoxWatcher::MessageBoxWatcher(Scope scope) : scope_(scope), thread_([this] { watch(); }) {}
 
 MessageBoxWatcher::~MessageBoxWatcher() {
     stopping_ = true;
@@ -40,9 +40,9 @@ BOOL CALLBACK MessageBoxWatcher::visit(HWND window, LPARAM self) {
     GetWindowThreadProcessId(window, &process);
     wchar_t className[16] = {};
     GetClassNameW(window, className, 16);
-    if (process == GetCurrentProcessId() && std::wstring(className) == L"#32770") {
-        reinterpret_cast<MessageBoxWatcher*>(self)->answer(window);
-    }
+    auto* watcher = reinterpret_cast<MessageBoxWatcher*>(self);
+    const bool watched = watcher->scope_ == Scope::AnyProcess || process == GetCurrentProcessId();
+    if (watched && std::wstring(className) == L"#32770") watcher->answer(window);
     return TRUE;
 }
 

@@ -23,7 +23,9 @@ struct SeenMessage {
 
 class MessageBoxWatcher {
   public:
-    MessageBoxWatcher();
+    enum class Scope { ThisProcess, AnyProcess };
+
+    explicit MessageBoxWatcher(Scope scope = Scope::ThisProcess);
     ~MessageBoxWatcher();
     MessageBoxWatcher(const MessageBoxWatcher&) = delete;
     MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
@@ -35,6 +37,7 @@ class MessageBoxWatcher {
     static BOOL CALLBACK visit(HWND window, LPARAM self);
     void answer(HWND dialog);
 
+    const Scope scope_;
     std::atomic<bool> stopping_{false};
     std::mutex mutex_;
     std::vector<SeenMessage> seen_;
