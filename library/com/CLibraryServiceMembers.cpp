@@ -5,6 +5,7 @@
 #include "ButtonSettings.h"
 #include "ClipboardPicture.h"
 #include "ComError.h"
+#include "LibraryMessage.h"
 #include "MemberArguments.h"
 #include "PrinterNames.h"
 #include "SystemCodePage.h"
@@ -17,19 +18,13 @@ namespace {
 constexpr wchar_t kPrintersTitle[] = L"Quorvane";
 constexpr std::size_t kDefaultPrinterSize = 255;
 
-void showMessage(const std::wstring& text, UINT style, const std::wstring& title) {
-    const SystemCodePage codePage;
-    MessageBoxA(nullptr, codePage.fromText(text).c_str(), codePage.fromText(title).c_str(),
-                style | MB_SETFOREGROUND);
-}
-
 // Runs `body` with every error trapped: the error's description is shown afterwards.
 template <class Body>
 void trapped(Body&& body, UINT style, const std::wstring& title) {
     try {
         body();
     } catch (const LibraryError& error) {
-        showMessage(error.description(), style, title);
+        showLibraryMessage(error.description(), style, title);
     }
 }
 
@@ -81,7 +76,7 @@ STDMETHODIMP CLibrary::Limpia() {
 
 STDMETHODIMP CLibrary::Messagebox(BSTR* lpCadena) {
     return guardedMember(
-        [&] { showMessage(textArgument(lpCadena), MB_ICONASTERISK | MB_OK, title_); });
+        [&] { showLibraryMessage(textArgument(lpCadena), MB_ICONASTERISK | MB_OK, title_); });
 }
 
 STDMETHODIMP CLibrary::prcLink(BSTR* lpFile) {

@@ -2,6 +2,7 @@
 
 #include "ComError.h"
 #include "ComHandles.h"
+#include "LibraryMessage.h"
 #include "SystemCodePage.h"
 #include "VariantValue.h"
 
@@ -139,9 +140,7 @@ std::wstring LibrarySelfCalls::lCia() {
 
 void LibrarySelfCalls::showMessage(const std::wstring& text, std::uint32_t style,
                                    const std::wstring& title) {
-    const SystemCodePage codePage;
-    MessageBoxA(nullptr, codePage.fromText(text).c_str(), codePage.fromText(title).c_str(),
-                style | MB_SETFOREGROUND);
+    showLibraryMessage(text, style, title);
 }
 
 std::int16_t LibrarySelfCalls::textToInt16(const std::wstring& text) {
