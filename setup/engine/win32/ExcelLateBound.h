@@ -1,0 +1,14 @@
+#pragma once
+// Excel through late-bound automation: "Excel.application" created per engine operation,
+// each call by member name; the collections a call needs are released before it returns.
+
+#include "ExcelAutomation.h"
+
+namespace qv::setup::win {
+
+class ExcelLateBound final : public ExcelAutomation {
+  public:
+    std::unique_ptr<ExcelApplication> createApplication() override;
+};
+
+}  // namespace qv::setup::win

@@ -1,0 +1,535 @@
+// The engine's Windows side under Wine, with the stand-in Excel and a stand-in package:
+// a test program drives the engine's operations in place of the pages.
+
+#include "ComHandles.h"
+#include "ExcelLateBound.h"
+#include "BoxAnswerer.h"
+#include "RuntimeError.h"
+#include "ScriptingFileSystem.h"
+#include "SettingsTree.h"
+#include "SetupFakes.h"
+#include "SetupRun.h"
+#include "SystemCodePage.h"
+#include "Win32RegistryStore.h"
+#include "Win32Services.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace qv::setup::testing {
+namespace {
+
+const char kStandInClassId[] = "{6E2C1F3A-4B6D-4C1E-9A57-2D3B8F0C7A11}";
+const char kConfigKey[] = "Software\\QuorvaneTests\\StandInExcel";
+const std::string kRoot = "C:\\qvtest";
+const std::string kPackageDir = kRoot + "\\package";
+const std::string kLibraryDir = kRoot + "\\library";
+const std::string kInstallDir = kRoot + "\\install";
+const std::string kLogFile = kRoot + "\\excel.log";
+
+// A file of the build tree, as Wine sees it through drive Z:.
+std::string buildFile(const char* unixPath) {
+    std::string path = std::string("Z:") + unixPath;
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+}
+
+// The settings library placed in the package: the build's own, unless QV_SETUP_LIBRARY_FILE
+// names another build of it.
+const char* libraryFile() {
+    const char* chosen = std::getenv("QV_SETUP_LIBRARY_FILE");
+    return chosen && *chosen ? chosen : QV_LIBRARY_FILE;
+}
+
+bool exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void writeFile(const std::string& path, const std::string& content) {
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+void setText(HKEY root, const std::string& key, const char* name, const std::string& value) {
+    qv::win::UniqueHKey handle;
+    ASSERT_EQ(RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, handle.put(),
+                              nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(handle.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                   static_cast<DWORD>(value.size() + 1));
+}
+
+struct RawValue {
+    DWORD type = 0;
+    std::string data;
+    bool operator==(const RawValue& other) const {
+        return type == other.type && data == other.data;
+    }
+};
+
+// Every value of a key, by name, read straight from the registry.
+std::map<std::string, RawValue> valuesOf(const char* key) {
+    std::map<std::string, RawValue> values;
+    qv::win::UniqueHKey handle;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, key, 0, KEY_READ, handle.put()) != ERROR_SUCCESS)
+        return values;
+    for (DWORD index = 0;; ++index) {
+        char name[256];
+        DWORD nameSize = sizeof(name), type = 0, dataSize = 0;
+        if (RegEnumValueA(handle.get(), index, name, &nameSize, nullptr, &type, nullptr,
+                          &dataSize) != ERROR_SUCCESS)
+            break;
+        std::string data(dataSize, '\0');
+        nameSize = sizeof(name);
+        RegEnumValueA(handle.get(), index, name, &nameSize, nullptr, &type,
+                      reinterpret_cast<BYTE*>(data.data()), &dataSize);
+        values[name] = RawValue{type, data};
+    }
+    return values;
+}
+
+std::vector<std::string> logLines() {
+    std::vector<std::string> lines;
+    std::ifstream file(kLogFile);
+    for (std::string line; std::getline(file, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// The stand-in's calls in order, without process starts and ends and without the locale.
+std::vector<std::string> excelCalls() {
+    std::vector<std::string> calls;
+    for (auto line : logLines()) {
+        if (line.rfind("start pid=", 0) == 0 || line.rfind("end pid=", 0) == 0) continue;
+        const auto locale = line.find(" lcid=");
+        if (locale != std::string::npos) line.erase(locale);
+        calls.push_back(line);
+    }
+    return calls;
+}
+
+// Processes of the stand-in that have not ended.
+std::vector<DWORD> runningStandIns() {
+    std::vector<DWORD> running;
+    for (const auto& line : logLines()) {
+        if (line.rfind("start pid=", 0) != 0) continue;
+        const DWORD pid = std::stoul(line.substr(10));
+        HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
+        if (!process) continue;
+        if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT) running.push_back(pid);
+        CloseHandle(process);
+    }
+    return running;
+}
+
+// Waits, with a generous bound, for every stand-in process to end.
+bool allStandInsEnd() {
+    for (DWORD pid : runningStandIns()) {
+        HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
+        if (!process) continue;
+        const DWORD outcome = WaitForSingleObject(process, 20000);
+        CloseHandle(process);
+        if (outcome != WAIT_OBJECT_0) return false;
+    }
+    return true;
+}
+
+class SetupOnWine : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_EQ(CoInitialize(nullptr), S_OK);
+        for (const auto& dir : {kRoot, kPackageDir, kLibraryDir, kInstallDir})
+            CreateDirectoryA(dir.c_str(), nullptr);
+        DeleteFileA(kLogFile.c_str());
+        // The prefix lives for the whole program: each test starts with an empty install folder.
+        for (const char* name : {"Quorvane Function11.xla", "Quorvane11.chm"})
+            DeleteFileA((kInstallDir + "\\" + name).c_str());
+        writeFile(kPackageDir + "\\QVF.xla", "stand-in add-in workbook");
+        writeFile(kPackageDir + "\\QV.chm", "stand-in help file");
+        writeFile(kPackageDir + "\\REGSVR32.exe", "stand-in registration tool");
+        for (const char* name : {"VB6es.dll", "3A.ocx", "FM20.dll", "3B.ocx"})
+            CopyFileA(buildFile(QV_STANDIN_COMPONENT).c_str(), (kPackageDir + "\\" + name).c_str(),
+                      FALSE);
+        ASSERT_TRUE(CopyFileA(buildFile(libraryFile()).c_str(),
+                              (kPackageDir + "\\IQV_v011.dll").c_str(), FALSE))
+            << "the settings library " << libraryFile() << " is needed in the package";
+        for (const char* name : {"QVU.exe", "UQV.exe"})
+            if (!exists(kPackageDir + "\\" + name))
+                writeFile(kPackageDir + "\\" + name, "stand-in");
+        configureExcel("11.0", "ls_addin1", "yes");
+        registerExcel();
+        engine.prcReset_Settings();
+    }
+
+    void TearDown() override {
+        // Stand-ins left running for the user are ended here, each by its own process id.
+        for (DWORD pid : runningStandIns()) {
+            HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
+            if (!process) continue;
+            TerminateProcess(process, 0);
+            WaitForSingleObject(process, 5000);
+            CloseHandle(process);
+        }
+        CoUninitialize();
+    }
+
+    void configureExcel(const char* version, const char* entries, const char* toolbarMacro) {
+        setText(HKEY_CURRENT_USER, kConfigKey, "Version", version);
+        setText(HKEY_CURRENT_USER, kConfigKey, "LibraryPath", kLibraryDir);
+        setText(HKEY_CURRENT_USER, kConfigKey, "Entries", entries);
+        setText(HKEY_CURRENT_USER, kConfigKey, "ToolbarMacro", toolbarMacro);
+        setText(HKEY_CURRENT_USER, kConfigKey, "Log", kLogFile);
+    }
+
+    static void registerExcel() {
+        setText(HKEY_CLASSES_ROOT, "Excel.application\\CLSID", nullptr, kStandInClassId);
+        setText(HKEY_CLASSES_ROOT, std::string("CLSID\\") + kStandInClassId + "\\LocalServer32",
+                nullptr, buildFile(QV_STANDIN_EXCEL));
+    }
+
+    static void unregisterExcel() {
+        const std::string classKey = std::string("CLSID\\") + kStandInClassId;
+        RegDeleteKeyA(HKEY_CLASSES_ROOT, (classKey + "\\LocalServer32").c_str());
+        RegDeleteKeyA(HKEY_CLASSES_ROOT, classKey.c_str());
+        RegDeleteKeyA(HKEY_CLASSES_ROOT, "Excel.application\\CLSID");
+        RegDeleteKeyA(HKEY_CLASSES_ROOT, "Excel.application");
+    }
+
+    // A fresh installation's folder step into the install folder, typed in lower case.
+    void freshFolderStep() {
+        pages.folderBox = L"  c:\\qvtest\\install ";
+        engine.gFolder_Chosen = true;
+        engine.folderForwardStep();
+    }
+
+    template <class Operation>
+    bool endsProgram(Operation operation) {
+        try {
+            operation();
+        } catch (const EndOfProgram&) {
+            return true;
+        }
+        return false;
+    }
+
+    BoxAnswerer watcher;
+    CallLog pageLog;
+    FakePages pages{pageLog};
+    qv::win::SystemCodePage codePage;
+    qv::win::Win32RegistryStore registry;
+    win::ScriptingFileSystem files;
+    win::ExcelLateBound excel;
+    win::Win32SystemServices system{codePage};
+    win::Win32MessageBoxes messages{codePage};
+    SetupEngine engine{SetupOutside{registry, codePage, files, excel, system, messages, pages,
+                                    std::wstring(kPackageDir.begin(), kPackageDir.end())}};
+};
+
+std::wstring wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
+
+// First, while nothing is registered and nothing placed: Excel missing entirely.
+TEST_F(SetupOnWine, ExcelNotRegisteredEndsWithRuntimeReportAndChangesNothing) {
+    unregisterExcel();
+    const std::string systemDir = [] {
+        char path[MAX_PATH] = {};
+        GetSystemDirectoryA(path, MAX_PATH);
+        return std::string(path);
+    }();
+
+    EXPECT_EQ(runSetup(engine, messages), 1);
+
+    EXPECT_EQ(
+        watcher.seen(),
+        (std::vector<SeenBox>{
+            {L"QV_Setup", L"Run-time error '429':\r\n\r\nActiveX component can't create object"}}));
+    EXPECT_FALSE(exists(systemDir + "\\QVU.exe"));
+    EXPECT_FALSE(exists(systemDir + "\\IQV_v011.dll"));
+    EXPECT_TRUE(pageLog.empty());
+}
+
+// QV_Setup.exe itself, answered box by box from here: the boxes it shows and its exit code.
+struct ProgramRun {
+    std::vector<SeenBox> seen;
+    DWORD exitCode = STILL_ACTIVE;
+};
+
+ProgramRun runSetupProgram() {
+    ProgramRun run;
+    std::string line = "\"" + buildFile(QV_SETUP_PROGRAM) + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return run;
+    {
+        BoxAnswerer answerer(process.dwProcessId);
+        // Bounded: a program that hangs must not hang the run.
+        if (WaitForSingleObject(process.hProcess, 30000) != WAIT_OBJECT_0)
+            TerminateProcess(process.hProcess, 99);
+        WaitForSingleObject(process.hProcess, 5000);
+        run.seen = answerer.seen();
+    }
+    GetExitCodeProcess(process.hProcess, &run.exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return run;
+}
+
+TEST_F(SetupOnWine, SetupProgramEndsAtStartUpWithoutUsableExcel) {
+    struct Case {
+        const char* what;
+        bool registered;
+        DWORD exitCode;
+        SeenBox box;
+    } cases[] = {
+        {"Excel not registered",
+         false,
+         1,
+         {L"QV_Setup", L"Run-time error '429':\r\n\r\nActiveX component can't create object"}},
+        {"Excel 97",
+         true,
+         0,
+         {L"Marrowick",
+          L"Quorvane works with Excel 2000 for Windows or later versions \r"
+          L"It does not work with Excel 97 or earlier versions, and does not work with \r"
+          L"Excel for Macintosh."}},
+    };
+    configureExcel("8.0", "ls_addin1", "yes");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.registered) {
+            registerExcel();
+        } else {
+            unregisterExcel();
+        }
+        const ProgramRun run = runSetupProgram();
+        EXPECT_EQ(run.exitCode, c.exitCode);
+        EXPECT_EQ(run.seen, std::vector<SeenBox>{c.box});
+    }
+}
+
+TEST_F(SetupOnWine, ExcelEightEndsWithItsMessageBeforeAnyChange) {
+    configureExcel("8.0", "ls_addin1", "yes");
+
+    EXPECT_EQ(runSetup(engine, messages), 0);
+
+    EXPECT_EQ(watcher.seen(),
+              (std::vector<SeenBox>{
+                  {L"Marrowick",
+                   L"Quorvane works with Excel 2000 for Windows or later versions \r"
+                   L"It does not work with Excel 97 or earlier versions, and does not work with \r"
+                   L"Excel for Macintosh."}}));
+    EXPECT_EQ(excelCalls(),
+              (std::vector<std::string>{"Application created", "Application.VERSION()"}));
+    EXPECT_TRUE(allStandInsEnd()) << "released without Quit and never shown, it ends itself";
+    EXPECT_TRUE(pageLog.empty());
+}
+
+TEST_F(SetupOnWine, StartUpPlacesMissingComponentsAndTheLibraryBecomesCreatable) {
+    engine.prcStartup();
+
+    const std::string systemDir = [] {
+        char path[MAX_PATH] = {};
+        GetSystemDirectoryA(path, MAX_PATH);
+        return std::string(path);
+    }();
+    for (const char* name : {"QVU.exe", "UQV.exe", "VB6es.dll", "comdlg32.ocx", "FM20.DLL",
+                             "mscomctl.ocx", "IQV_v011.dll"})
+        EXPECT_TRUE(exists(systemDir + "\\" + name)) << name;
+    EXPECT_EQ(pageLog, (std::vector<std::wstring>{L"txtPathdefault=" + wide(kLibraryDir),
+                                                  L"show modal frmWizard4"}));
+    EXPECT_TRUE(watcher.seen().empty());
+
+    // The registration tool runs on its own; a VBScript client creates the class once it has.
+    const std::string script = kRoot + "\\create.vbs";
+    writeFile(script,
+              "On Error Resume Next\r\n"
+              "Set library = CreateObject(\"IQV_v011.CLibrary\")\r\n"
+              "If Err.Number <> 0 Then WScript.Quit 2\r\n"
+              "WScript.Quit 7\r\n");
+    DWORD exitCode = 0;
+    for (int attempt = 0; attempt < 100 && exitCode != 7; ++attempt) {
+        std::string line = "cscript.exe //nologo " + script;
+        STARTUPINFOA startup{};
+        startup.cb = sizeof(startup);
+        PROCESS_INFORMATION process{};
+        ASSERT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   nullptr, &startup, &process));
+        WaitForSingleObject(process.hProcess, INFINITE);
+        GetExitCodeProcess(process.hProcess, &exitCode);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+        if (exitCode != 7) Sleep(100);
+    }
+    EXPECT_EQ(exitCode, 7u) << "IQV_v011.CLibrary created by a VBScript client";
+}
+
+TEST_F(SetupOnWine, FreshInstallationCopiesTheAddinFilesAndWritesTheRecords) {
+    freshFolderStep();
+
+    EXPECT_TRUE(exists(kInstallDir + "\\Quorvane Function11.xla"));
+    EXPECT_TRUE(exists(kInstallDir + "\\Quorvane11.chm"));
+    const auto values = valuesOf("Software\\Quorvane11\\Groupdate");
+    ASSERT_EQ(values.count("Dir"), 1u);
+    EXPECT_EQ(values.at("Dir"), (RawValue{REG_SZ, std::string("C:\\QVTEST\\INSTALL") + '\0'}));
+    const std::string status(
+        "8\0"
+        "4\0"
+        "1\0"
+        "1\0"
+        "4\0"
+        "1\0"
+        "1\0"
+        "7\0"
+        "1\0"
+        "0\0"
+        "1\0",
+        22);
+    ASSERT_EQ(values.count("STATUS_APP"), 1u);
+    EXPECT_EQ(values.at("STATUS_APP"), (RawValue{REG_BINARY, status}));
+    EXPECT_EQ(pageLog.back(), L"show modal frmWizard2");
+    EXPECT_TRUE(watcher.seen().empty());
+}
+
+TEST_F(SetupOnWine, ActivationDrivesExcelInOrderAndLeavesItRunning) {
+    freshFolderStep();
+
+    EXPECT_TRUE(endsProgram([&] { engine.prcActivate_Addin(L"Quorvane Function11"); }));
+
+    const std::string addin = "C:\\QVTEST\\INSTALL\\Quorvane Function11.xla";
+    EXPECT_EQ(excelCalls(),
+              (std::vector<std::string>{
+                  "Application created",
+                  "Application.WORKBOOKS()",
+                  "Workbooks.ADD()",
+                  "Application.WINDOWSTATE=-4140",
+                  "Application.VISIBLE=True",
+                  "Application.WINDOWSTATE=-4137",
+                  "Application.ADDINS()",
+                  "AddIns.ADD(" + addin + ")",
+                  "Application.ADDINS()",
+                  "AddIns.ITEM(Quorvane Function11)",
+                  "AddIn.INSTALLED=True",
+                  "addin start (Installed): CLibrary ok",
+                  "Application.WORKBOOKS()",
+                  "Workbooks.ITEM(Quorvane Function11.xla)",
+                  "Application.RUN('Quorvane Function11.xla'!Instalacion.prcCrea_Toolbar)",
+                  "addin start (Run): CLibrary ok",
+              }));
+    for (const auto& line : logLines()) {
+        if (line.find(" lcid=") != std::string::npos) {
+            EXPECT_NE(line.find(" lcid=1033"), std::string::npos) << line;
+        }
+    }
+    EXPECT_EQ(watcher.seen(),
+              (std::vector<SeenBox>{{L"Quorvane Function", L"The Installation was succesfull"}}));
+    EXPECT_EQ(runningStandIns().size(), 1u) << "Excel stays open for the user";
+}
+
+TEST_F(SetupOnWine, MissingToolbarMacroSwitchesOffOnOnAndStillSucceeds) {
+    configureExcel("11.0", "ls_addin1", "no");
+    freshFolderStep();
+
+    EXPECT_TRUE(endsProgram([&] { engine.prcActivate_Addin(L"Quorvane Function11"); }));
+
+    const auto calls = excelCalls();
+    const auto run =
+        std::find(calls.begin(), calls.end(),
+                  "Application.RUN('Quorvane Function11.xla'!Instalacion.prcCrea_Toolbar)");
+    ASSERT_NE(run, calls.end());
+    EXPECT_EQ(
+        std::vector<std::string>(run + 1, calls.end()),
+        (std::vector<std::string>{"Application.ADDINS()", "AddIns.ITEM(Quorvane Function11)",
+                                  "AddIn.INSTALLED=False", "Application.ADDINS()",
+                                  "AddIns.ITEM(Quorvane Function11)", "AddIn.INSTALLED=True",
+                                  "addin start (Installed): CLibrary ok", "Application.ADDINS()",
+                                  "AddIns.ITEM(Quorvane Function11)", "AddIn.INSTALLED=True"}));
+    EXPECT_EQ(watcher.seen(),
+              (std::vector<SeenBox>{{L"Quorvane Function", L"The Installation was succesfull"}}));
+}
+
+TEST_F(SetupOnWine, MissingOldEntryShowsTheFolderPageTwice) {
+    configureExcel("11.0", "", "yes");
+    float next = 0;
+    engine.prcAddin_Off(next);
+
+    EXPECT_EQ(std::count(pageLog.begin(), pageLog.end(), L"show modal frmWizard1"), 2);
+    const auto calls = excelCalls();
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "Application created"), 2);
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "Application.QUIT()"), 2);
+    EXPECT_TRUE(watcher.seen().empty());
+}
+
+TEST_F(SetupOnWine, PackageWithoutHelpFileEndsWithTheCopyErrorAndRecordsNothing) {
+    DeleteFileA((kPackageDir + "\\QV.chm").c_str());
+    DeleteFileA((kInstallDir + "\\Quorvane Function11.xla").c_str());
+
+    EXPECT_TRUE(endsProgram([&] { freshFolderStep(); }));
+
+    EXPECT_TRUE(exists(kInstallDir + "\\Quorvane Function11.xla"));
+    const auto seen = watcher.seen();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].title, L"Marrowick");
+    EXPECT_EQ(seen[0].text, L"File not found");
+    EXPECT_TRUE(valuesOf("Software\\Quorvane11\\Groupdate").empty());
+}
+
+TEST_F(SetupOnWine, OldWorkbookOpenInAnotherExcelStopsTheFolderStep) {
+    const std::string oldDir = kRoot + "\\old";
+    CreateDirectoryA(oldDir.c_str(), nullptr);
+    const std::string workbook = oldDir + "\\Quorvane Function11.xla";
+    writeFile(workbook, "old workbook");
+    setText(HKEY_CURRENT_USER, "Software\\Quorvane11\\Groupdate", "Dir", oldDir);
+    // A user's Excel, another process, with the old add-in loaded.
+    auto usersExcel = excel.createApplication();
+    usersExcel->addAddIn(wide(workbook));
+    usersExcel->setAddInInstalled(L"Quorvane Function11", true);
+
+    for (int press = 1; press <= 2; ++press) {
+        SCOPED_TRACE(press);
+        freshFolderStep();
+        EXPECT_TRUE(engine.gExit_Install);
+        EXPECT_EQ(pageLog.back(), L"repaint frmWizard1");
+    }
+    usersExcel->quit();
+    usersExcel.reset();
+
+    EXPECT_TRUE(exists(workbook));
+    EXPECT_FALSE(exists(kInstallDir + "\\Quorvane11.chm")) << "nothing copied";
+    const SeenBox closeWorkbooks{
+        L"Marrowick",
+        L"Not can continue Install :\rPlese, Close all Workbooks of Microsoft Excel\rto can "
+        L"Install this Add-inn."};
+    EXPECT_EQ(watcher.seen(), (std::vector<SeenBox>{closeWorkbooks, closeWorkbooks}));
+    EXPECT_EQ(valuesOf("Software\\Quorvane11\\Groupdate").at("Dir").data, oldDir + '\0');
+}
+
+TEST_F(SetupOnWine, UpdateKeepsEveryValueUnderTheSettingsKey) {
+    const std::string oldDir = kRoot + "\\old";
+    CreateDirectoryA(oldDir.c_str(), nullptr);
+    writeFile(oldDir + "\\Quorvane Function11.xla", "old workbook");
+    setText(HKEY_CURRENT_USER, "Software\\Quorvane11\\Groupdate", "Dir", "c:\\qvtest\\old");
+    setText(HKEY_CURRENT_USER, "Software\\Quorvane11\\Groupdate", "Zoom_value", "120");
+    setText(HKEY_CURRENT_USER, "Software\\Quorvane11\\Groupdate\\Tl\\S", "value", "3");
+    const auto before = valuesOf("Software\\Quorvane11\\Groupdate");
+    pages.clicks[Page::Terms].push_back([this] { engine.termsForwardStep(); });
+
+    engine.prcStartup();
+
+    EXPECT_TRUE(engine.gUpdate_Mode);
+    EXPECT_EQ(valuesOf("Software\\Quorvane11\\Groupdate"), before);
+    EXPECT_EQ(valuesOf("Software\\Quorvane11\\Groupdate\\Tl\\S").at("value").data,
+              std::string("3") + '\0');
+    EXPECT_EQ(pageLog.back(), L"show modal frmWizard2");
+    EXPECT_TRUE(watcher.seen().empty());
+}
+
+}  // namespace
+}  // namespace qv::setup::testing
