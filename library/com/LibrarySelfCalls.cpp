@@ -161,11 +161,9 @@ std::int32_t LibrarySelfCalls::textToInt32(const std::wstring& text) {
     return number;
 }
 
-std::uint32_t LibrarySelfCalls::ansiCode(wchar_t character) {
-    const std::string bytes = SystemCodePage().fromText(std::wstring(1, character));
-    std::uint32_t code = 0;
-    for (const char byte : bytes) code = (code << 8) | static_cast<unsigned char>(byte);
-    return code;
+const AnsiCodePage& LibrarySelfCalls::codePage() {
+    static const SystemCodePage systemCodePage;
+    return systemCodePage;
 }
 
 }  // namespace qv::win

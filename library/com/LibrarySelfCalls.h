@@ -31,7 +31,7 @@ class LibrarySelfCalls final : public LibraryCalls {
                      const std::wstring& title) override;
     std::int16_t textToInt16(const std::wstring& text) override;
     std::int32_t textToInt32(const std::wstring& text) override;
-    std::uint32_t ansiCode(wchar_t character) override;
+    const AnsiCodePage& codePage() override;
 
   private:
     _CLibrary* library_;

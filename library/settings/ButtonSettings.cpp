@@ -3,7 +3,6 @@
 #include "LibraryError.h"
 #include "RegistryAccess.h"
 #include "SettingsTree.h"
-#include "Utf16Text.h"
 
 #include <algorithm>
 
@@ -14,18 +13,6 @@ namespace {
 const std::wstring kFiveBlanks(5, L' ');
 
 }  // namespace
-
-std::wstring trimBlanks(const std::wstring& text) {
-    const auto first = text.find_first_not_of(L' ');
-    if (first == std::wstring::npos) return {};
-    return text.substr(first, text.find_last_not_of(L' ') - first + 1);
-}
-
-std::wstring textOfValue(const RegistryValue& value) {
-    if (const auto* text = std::get_if<std::wstring>(&value)) return *text;
-    if (const auto* bytes = std::get_if<Bytes>(&value)) return textFromUtf16LeBytes(*bytes);
-    return std::to_wstring(std::get<std::int32_t>(value));
-}
 
 std::int16_t ButtonSettings::readFlag(const std::wstring& key, const wchar_t* valueName) {
     std::wstring text = kFiveBlanks;

@@ -4,6 +4,7 @@
 // groups and the wipe of the whole tree. Readers never fail: they fall back to defaults.
 
 #include "LibraryCalls.h"
+#include "SettingsText.h"
 
 #include <string>
 
@@ -36,11 +37,5 @@ class ButtonSettings {
 
     LibraryCalls& calls_;
 };
-
-// The text with the blanks (space characters) at both ends removed.
-std::wstring trimBlanks(const std::wstring& text);
-
-// A value read back turned into text: a byte array pairs into characters again.
-std::wstring textOfValue(const RegistryValue& value);
 
 }  // namespace qv

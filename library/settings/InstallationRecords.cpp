@@ -5,8 +5,6 @@
 #include "RegistryAccess.h"
 #include "SettingsTree.h"
 
-#include <limits>
-
 namespace qv {
 namespace {
 
@@ -26,16 +24,6 @@ void InstallationRecords::writeBinaryText(const wchar_t* valueName, const std::w
                             PortableValue(text));
 }
 
-std::wstring InstallationRecords::characterCodes(const std::wstring& text) {
-    // The position is counted in a 16-bit signed number.
-    if (text.size() > static_cast<std::size_t>(std::numeric_limits<std::int16_t>::max())) {
-        throw LibraryError::runtime(kOverflow);
-    }
-    std::wstring codes;
-    for (const wchar_t character : text) codes += std::to_wstring(calls_.ansiCode(character));
-    return codes;
-}
-
 void InstallationRecords::prcDesinstalar_Addin() {
     writeBinaryText(L"APP_EXIST", L"01");
     calls_.prcSet_status_Addin(L"False");
@@ -44,13 +32,13 @@ void InstallationRecords::prcDesinstalar_Addin() {
 bool InstallationRecords::App_Exist() { return readBinaryText(L"APP_EXIST").empty(); }
 
 void InstallationRecords::prcSet_status_Addin(const std::wstring& lpStatus) {
-    writeBinaryText(L"STATUS_APP", characterCodes(lpStatus));
+    writeBinaryText(L"STATUS_APP", characterCodes(lpStatus, calls_.codePage()));
 }
 
 std::wstring InstallationRecords::Get_status_Addin() { return readBinaryText(L"STATUS_APP"); }
 
 bool InstallationRecords::IsAddin_Installed() {
-    const std::wstring installed = characterCodes(L"True");
+    const std::wstring installed = characterCodes(L"True", calls_.codePage());
     return calls_.Get_status_Addin() == installed;
 }
 

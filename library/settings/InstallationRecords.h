@@ -25,9 +25,6 @@ class InstallationRecords {
     std::wstring Reset_key();
     std::wstring Asigna_key();
 
-    // The decimal ANSI codes of the characters of `text`, joined: "True" gives 84114117101.
-    std::wstring characterCodes(const std::wstring& text);
-
   private:
     std::wstring readBinaryText(const wchar_t* valueName);
     void writeBinaryText(const wchar_t* valueName, const std::wstring& text);

@@ -4,6 +4,7 @@
 // comes out again with its number and description; this interface is that road for the
 // portable rules. The library object implements it by calling its own COM interface.
 
+#include "AnsiCodePage.h"
 #include "RegistryStore.h"
 #include "RegistryValue.h"
 
@@ -50,8 +51,8 @@ class LibraryCalls {
     // Type mismatch (13) or Overflow (6).
     virtual std::int16_t textToInt16(const std::wstring& text) = 0;
     virtual std::int32_t textToInt32(const std::wstring& text) = 0;
-    // The code of a character in the system's ANSI code page.
-    virtual std::uint32_t ansiCode(wchar_t character) = 0;
+    // The system's ANSI code page.
+    virtual const AnsiCodePage& codePage() = 0;
 };
 
 }  // namespace qv

@@ -4,12 +4,6 @@
 
 namespace qv::setup {
 
-std::wstring trimBlanks(const std::wstring& text) {
-    const auto first = text.find_first_not_of(L' ');
-    if (first == std::wstring::npos) return std::wstring();
-    return text.substr(first, text.find_last_not_of(L' ') - first + 1);
-}
-
 std::wstring upperCase(const std::wstring& text) {
     std::wstring upper = text;
     for (auto& c : upper) {
@@ -42,12 +36,6 @@ double leadingNumber(const std::wstring& text) {
         }
     }
     return value;
-}
-
-std::wstring characterCodes(const std::wstring& text, const AnsiCodePage& codePage) {
-    std::wstring codes;
-    for (unsigned char byte : codePage.fromText(text)) codes += std::to_wstring(byte);
-    return codes;
 }
 
 }  // namespace qv::setup

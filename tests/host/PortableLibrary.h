@@ -69,13 +69,11 @@ class PortableLibrary : public LibraryCalls {
     std::int32_t textToInt32(const std::wstring& text) override {
         return PortableValue(text).toInt32();
     }
-    std::uint32_t ansiCode(wchar_t character) override {
-        return static_cast<unsigned char>(codePage.fromText(std::wstring(1, character)).at(0));
-    }
+    const AnsiCodePage& codePage() override { return windows1252; }
 
     MemoryRegistryStore store;
-    Windows1252CodePage codePage;
-    RegistryAccess registry{store, codePage};
+    Windows1252CodePage windows1252;
+    RegistryAccess registry{store, windows1252};
     ButtonSettings buttons{*this};
     InstallationRecords records{*this};
     DisplaySettings display{*this};
