@@ -143,4 +143,15 @@ class RecordingRegistry final : public RegistryStore {
 
 std::wstring pageName(Page page);
 
+// Runs `operation` and tells whether it ended the program.
+template <class Operation>
+bool endsProgram(Operation operation) {
+    try {
+        operation();
+    } catch (const EndOfProgram&) {
+        return true;
+    }
+    return false;
+}
+
 }  // namespace qv::setup::testing

@@ -62,17 +62,6 @@ class SetupFixture : public ::testing::Test {
         return std::vector<std::wstring>(first, log.end());
     }
 
-    // Runs `operation` and tells whether it ended the program.
-    template <class Operation>
-    bool endsProgram(Operation operation) {
-        try {
-            operation();
-        } catch (const EndOfProgram&) {
-            return true;
-        }
-        return false;
-    }
-
     CallLog log;
     FakeFileSystem files{log};
     FakeExcel excel{log};

@@ -208,16 +208,6 @@ class SetupOnWine : public ::testing::Test {
         engine.folderForwardStep();
     }
 
-    template <class Operation>
-    bool endsProgram(Operation operation) {
-        try {
-            operation();
-        } catch (const EndOfProgram&) {
-            return true;
-        }
-        return false;
-    }
-
     BoxAnswerer watcher;
     CallLog pageLog;
     FakePages pages{pageLog};
