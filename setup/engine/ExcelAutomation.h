@@ -27,6 +27,17 @@ class ExcelApplication {
     virtual void setVisible(bool visible) = 0;
     virtual void setDisplayAlerts(bool displayAlerts) = 0;
     virtual void quit() = 0;
+
+    // The mail steps: a sheet added to the workbook that addWorkbook added last
+    // (Workbooks.Add, then its Sheets.Add), and the cells of the sheet added last. Without
+    // such a workbook or sheet the call raises error 91.
+    virtual void addSheet() = 0;
+    virtual void setCellValue(const std::wstring& cell, const std::wstring& value) = 0;
+    // Hyperlinks.Add with the cell as anchor.
+    virtual void addHyperlink(const std::wstring& cell, const std::wstring& address,
+                              const std::wstring& subAddress) = 0;
+    // The cell's Hyperlinks(1).Follow(newWindow, addHistory).
+    virtual void followHyperlink(const std::wstring& cell, bool newWindow, bool addHistory) = 0;
 };
 
 class ExcelAutomation {

@@ -4,8 +4,16 @@
 // object's number and description.
 
 #include <string>
+#include <vector>
 
 namespace qv::setup {
+
+constexpr int kFixedDrive = 2;  // DriveType of a fixed disk
+
+struct DriveEntry {
+    std::wstring path;  // "C:"
+    int driveType = 0;
+};
 
 class FileSystem {
   public:
@@ -17,6 +25,10 @@ class FileSystem {
     virtual void deleteFile(const std::wstring& fileName, bool force) = 0;
     virtual void copyFile(const std::wstring& source, const std::wstring& destination,
                           bool overwrite) = 0;
+    // The machine's drives in drive-letter order.
+    virtual std::vector<DriveEntry> drives() = 0;
+    // The drive part of a path: "D:" for a local path, the share root for a network path.
+    virtual std::wstring getDriveName(const std::wstring& path) = 0;
 };
 
 }  // namespace qv::setup

@@ -62,6 +62,12 @@ void SetupEngine::termsForwardStep() {
 }
 
 void SetupEngine::folderForwardStep() {
+    // An empty folder would install into the current drive's root and record no folder at
+    // all, which the update and the uninstaller then cannot use: the page stays instead.
+    if (trimBlanks(pages_.folderText()).empty()) {
+        messages_.show(kEmptyFolderMessage, MessageIcon::Information, kTitle);
+        return;
+    }
     gInstall_Path = upperCase(trimBlanks(pages_.folderText()));
     gExit_Install = false;
     if (!gFolder_Chosen) prcCreate_Default_Folder();

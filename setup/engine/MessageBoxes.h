@@ -1,6 +1,6 @@
 #pragma once
-// Message boxes as the engine shows them: text, icon and title; every box has only an OK
-// button and the call returns when the user closes it.
+// Message boxes as the setup shows them: text, icon and title, with an OK button, or a
+// question with Yes and No; the call returns when the user closes the box.
 
 #include <string>
 
@@ -12,6 +12,8 @@ class MessageBoxes {
   public:
     virtual ~MessageBoxes() = default;
     virtual void show(const std::wstring& text, MessageIcon icon, const std::wstring& title) = 0;
+    // A question with the question icon; true when the answer is Yes.
+    virtual bool askYesNo(const std::wstring& text, const std::wstring& title) = 0;
 };
 
 }  // namespace qv::setup

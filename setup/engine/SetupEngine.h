@@ -36,6 +36,9 @@ class SetupEngine {
     bool gUpdate_Mode = false;
     bool gExit_Install = false;
     bool gFolder_Chosen = false;
+    std::wstring gSetup_Drive;        // root of the drive the setup was started from
+    std::wstring gFirst_Fixed_Drive;  // root of the first fixed disk
+    const std::wstring& packageFolder() const { return packageFolder_; }
 
     // What the page events call.
     void prcStartup();

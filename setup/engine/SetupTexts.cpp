@@ -20,6 +20,9 @@ const wchar_t kCloseWorkbooksMessage[] =
 const wchar_t kResetFailedMessage[] = L"Can't register information in SO";
 const wchar_t kNotRegisteredPrefix[] = L"Not register the file ";
 const wchar_t kSuccessMessage[] = L"The Installation was succesfull";
+const wchar_t kEmptyFolderMessage[] =
+    L"Not can continue Install :\rPlease, write the folder of Installation\r"
+    L"or choose it with Browse....";
 const wchar_t kRegistrationTool[] = L"Regsvr32.exe ";
 
 }  // namespace qv::setup

@@ -18,6 +18,10 @@ class SystemServices {
     // Starts `commandLine` as a new process with a hidden window, found through the normal
     // program search, and does not wait for it. Raises RuntimeError when it cannot start.
     virtual void startHidden(const std::wstring& commandLine) = 0;
+
+    // Asks the shell to open `address` with its default action, shown normally; the
+    // outcome is not examined.
+    virtual void openWithShell(const std::wstring& address) = 0;
 };
 
 }  // namespace qv::setup

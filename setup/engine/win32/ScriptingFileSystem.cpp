@@ -5,8 +5,17 @@
 namespace qv::setup::win {
 namespace {
 
+constexpr LCID kLocale = 1033;
+
 DispatchObject newFileSystemObject() {
     return DispatchObject::create(L"Scripting.FileSystemObject");
+}
+
+// A member's result in the given type, converted as a script caller would.
+qv::win::UniqueVariant converted(qv::win::UniqueVariant value, VARTYPE type) {
+    const HRESULT result = VariantChangeTypeEx(value.get(), value.get(), kLocale, 0, type);
+    if (FAILED(result)) throw automationError(result);
+    return value;
 }
 
 }  // namespace
@@ -38,6 +47,28 @@ void ScriptingFileSystem::copyFile(const std::wstring& source, const std::wstrin
     auto to = textArgument(destination);
     auto replace = boolArgument(overwrite);
     newFileSystemObject().get(L"copyfile", {from.get(), to.get(), replace.get()});
+}
+
+std::vector<DriveEntry> ScriptingFileSystem::drives() {
+    // Wine's object cannot enumerate its Drives collection (For Each, Item and Drive.Path
+    // through it fail with error 445), while DriveExists and GetDrive work there as on
+    // Windows; asking letter by letter gives the same drives in letter order on both.
+    const DispatchObject fileSystem = newFileSystemObject();
+    std::vector<DriveEntry> found;
+    for (wchar_t letter = L'A'; letter <= L'Z'; ++letter) {
+        auto name = textArgument(std::wstring{letter, L':'});
+        if (!fileSystem.boolean(L"DriveExists", {name.get()})) continue;
+        const DispatchObject drive = fileSystem.object(L"GetDrive", {name.get()});
+        auto type = converted(drive.get(L"DriveType"), VT_I4);
+        found.push_back({drive.text(L"Path"), static_cast<int>(type.get()->lVal)});
+    }
+    return found;
+}
+
+std::wstring ScriptingFileSystem::getDriveName(const std::wstring& path) {
+    auto name = textArgument(path);
+    auto drive = converted(newFileSystemObject().get(L"GetDriveName", {name.get()}), VT_BSTR);
+    return qv::win::textOf(drive.get()->bstrVal);
 }
 
 }  // namespace qv::setup::win

@@ -14,6 +14,9 @@ class ScriptingFileSystem final : public FileSystem {
     void deleteFile(const std::wstring& fileName, bool force) override;
     void copyFile(const std::wstring& source, const std::wstring& destination,
                   bool overwrite) override;
+    // Walks the letters A to Z (see the source for why).
+    std::vector<DriveEntry> drives() override;
+    std::wstring getDriveName(const std::wstring& path) override;
 };
 
 }  // namespace qv::setup::win

@@ -253,6 +253,24 @@ TEST_F(InstallSequence, FolderStepCreatesDefaultFolderOnlyWhenNoneWasChosen) {
     }
 }
 
+TEST_F(InstallSequence, EmptyOrBlankFolderBoxKeepsTheFolderPageAndChangesNothing) {
+    recordInstallation(L"C:\\EARLIER");
+    for (const wchar_t* box : {L"", L"   "}) {
+        SCOPED_TRACE(::testing::PrintToString(std::wstring(box)));
+        log.clear();
+        pages.folderBox = box;
+        engine.gInstall_Path = L"C:\\BEFORE";
+
+        EXPECT_FALSE(endsProgram([&] { engine.folderForwardStep(); }));
+
+        EXPECT_EQ(log, (CallLog{L"MsgBox(Not can continue Install :\rPlease, write the folder of "
+                                L"Installation\ror choose it with Browse....|information|"
+                                L"Marrowick)"}));
+        EXPECT_EQ(engine.gInstall_Path, L"C:\\BEFORE");
+        EXPECT_EQ(storedText(kSettingsKey, L"Dir", kTextValue), L"C:\\EARLIER");
+    }
+}
+
 TEST_F(InstallSequence, SecondFreshInstallationResetsTreeAndRecordsNewFolder) {
     recordInstallation(L"C:\\FIRST");
     registry.createKey(kCurrentUser, settingsPath(L"Zoom\\G"));

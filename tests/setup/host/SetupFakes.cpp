@@ -73,6 +73,29 @@ class FakeApplication final : public ExcelApplication {
         note(L"Quit");
         ++owner_.quitInstances;
     }
+    void addSheet() override {
+        note(L"Sheets.Add");
+        if (workbooks_ == 0) throw objectNotSet();
+        sheet_ = true;
+    }
+    void setCellValue(const std::wstring& cell, const std::wstring& value) override {
+        note(L"Range(" + cell + L").value=" + value);
+        if (!sheet_) throw objectNotSet();
+        cells_[cell] = value;
+    }
+    void addHyperlink(const std::wstring& cell, const std::wstring& address,
+                      const std::wstring& subAddress) override {
+        note(L"Hyperlinks.Add(" + cell + L"," + address + L"," + subAddress + L")");
+        if (!sheet_) throw objectNotSet();
+        links_[cell] = address;
+    }
+    void followHyperlink(const std::wstring& cell, bool newWindow, bool addHistory) override {
+        note(L"Range(" + cell + L").Hyperlinks(1).Follow(" + yesNo(newWindow) + L"," +
+             yesNo(addHistory) + L")");
+        if (links_.count(cell) == 0) throw RuntimeError(9, L"Subscript out of range");
+        if (!owner_.settings.mailProgram)
+            throw RuntimeError(-2147221014, L"Cannot open the specified file.");
+    }
 
   private:
     void note(const std::wstring& call) { log_.push_back(prefix_ + call); }
@@ -82,6 +105,8 @@ class FakeApplication final : public ExcelApplication {
     std::wstring prefix_;
     std::map<std::wstring, bool> entries_;
     int workbooks_ = 0;
+    bool sheet_ = false;
+    std::map<std::wstring, std::wstring> cells_, links_;
 };
 
 const wchar_t* iconName(MessageIcon icon) {
@@ -169,6 +194,26 @@ void FakeFileSystem::copyFile(const std::wstring& source, const std::wstring& de
     addFile(destination);
 }
 
+std::vector<DriveEntry> FakeFileSystem::drives() {
+    log_.push_back(L"fs.Drives");
+    if (driveQueriesFail) throw RuntimeError(70, L"Permission denied");
+    return driveList;
+}
+
+std::wstring FakeFileSystem::getDriveName(const std::wstring& path) {
+    log_.push_back(L"fs.GetDriveName(" + path + L")");
+    if (driveQueriesFail) throw RuntimeError(70, L"Permission denied");
+    if (path.size() >= 2 && path[1] == L':') return path.substr(0, 2);
+    if (path.rfind(L"\\\\", 0) == 0) {
+        // \\server\share: the share root is the first two names.
+        const auto share = path.find(L'\\', 2);
+        if (share == std::wstring::npos) return path;
+        const auto end = path.find(L'\\', share + 1);
+        return path.substr(0, end);
+    }
+    return std::wstring();
+}
+
 std::unique_ptr<ExcelApplication> FakeExcel::createApplication() {
     log_.push_back(L"CreateObject(Excel.application)");
     if (!settings.registered) throw RuntimeError(429, L"ActiveX component can't create object");
@@ -189,6 +234,18 @@ std::int32_t FakeSystem::getSystemDirectory(std::uint32_t bufferSize, std::wstri
 void FakeSystem::startHidden(const std::wstring& commandLine) {
     log_.push_back(L"start hidden(" + commandLine + L")");
     if (startFails) throw RuntimeError(53, L"File not found");
+}
+
+void FakeSystem::openWithShell(const std::wstring& address) {
+    log_.push_back(L"ShellExecuteA(" + address + L")");
+}
+
+bool FakeMessages::askYesNo(const std::wstring& text, const std::wstring& title) {
+    const bool yes = !answers.empty() && answers.front();
+    if (!answers.empty()) answers.pop_front();
+    log_.push_back(L"MsgBox(" + text + L"|question yes/no|" + title + L") -> " +
+                   (yes ? L"Yes" : L"No"));
+    return yes;
 }
 
 void FakeMessages::show(const std::wstring& text, MessageIcon icon, const std::wstring& title) {

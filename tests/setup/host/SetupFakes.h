@@ -33,6 +33,8 @@ class FakeFileSystem final : public FileSystem {
     void holdOpen(const std::wstring& name) { held_.insert(key(name)); }
     bool refuseFolderCreation = false;  // a protected parent folder
     bool has(const std::wstring& name) const { return files_.count(key(name)) != 0; }
+    std::vector<DriveEntry> driveList;  // what drives() returns
+    bool driveQueriesFail = false;      // drives() and getDriveName() raise
     bool hasFolder(const std::wstring& name) const { return folders_.count(key(name)) != 0; }
 
     bool fileExists(const std::wstring& fileName) override;
@@ -41,6 +43,8 @@ class FakeFileSystem final : public FileSystem {
     void deleteFile(const std::wstring& fileName, bool force) override;
     void copyFile(const std::wstring& source, const std::wstring& destination,
                   bool overwrite) override;
+    std::vector<DriveEntry> drives() override;
+    std::wstring getDriveName(const std::wstring& path) override;
 
   private:
     static std::wstring key(const std::wstring& name);
@@ -56,6 +60,7 @@ struct ExcelSettings {
     bool hasOldEntry = true;      // "ls_addin1" in the add-in list
     bool hasToolbarMacro = true;  // the add-in workbook holds Instalacion.prcCrea_Toolbar
     bool registered = true;       // "Excel.application" can be created
+    bool mailProgram = true;      // following a "mailto:" link reaches a mail program
 };
 
 class FakeExcel final : public ExcelAutomation {
@@ -81,6 +86,7 @@ class FakeSystem final : public SystemServices {
 
     std::int32_t getSystemDirectory(std::uint32_t bufferSize, std::wstring& buffer) override;
     void startHidden(const std::wstring& commandLine) override;
+    void openWithShell(const std::wstring& address) override;
 
   private:
     CallLog& log_;
@@ -90,6 +96,8 @@ class FakeMessages final : public MessageBoxes {
   public:
     explicit FakeMessages(CallLog& log) : log_(log) {}
     void show(const std::wstring& text, MessageIcon icon, const std::wstring& title) override;
+    bool askYesNo(const std::wstring& text, const std::wstring& title) override;
+    std::deque<bool> answers;  // Yes = true; No when none is queued
 
   private:
     CallLog& log_;
