@@ -19,12 +19,9 @@ class NamePrompt {
 
 class FolderChooser {
   public:
-    FolderChooser(SetupEngine& engine, const SetupOutside& outside, NamePrompt& prompt)
-        : engine_(engine),
-          files_(outside.files),
-          messages_(outside.messages),
-          pages_(outside.pages),
-          prompt_(prompt) {}
+    FolderChooser(SetupEngine& engine, FileSystem& files, MessageBoxes& messages,
+                  WizardPages& pages, NamePrompt& prompt)
+        : engine_(engine), files_(files), messages_(messages), pages_(pages), prompt_(prompt) {}
 
     // The root of the first fixed disk ("C:\"), or empty when there is none or the drives
     // cannot be read.
@@ -41,6 +38,8 @@ class FolderChooser {
     // "New folder" under `parent`: asks for the name and creates the folder. A failure is
     // shown and the chooser stays open; true when a folder was created.
     bool prcNew_Folder(const std::wstring& parent);
+
+    const std::wstring& setupDrive() const { return engine_.gSetup_Drive; }
 
     // "Ok": the folder shown in the path label goes into the folder page's box.
     void choose(const std::wstring& pathLabel);

@@ -2,16 +2,7 @@
 
 namespace qv::setup {
 
-// The captions keep their double blank after "Install" and their trailing blanks.
-const wchar_t kTermsCaption[] = L"Wizard Install  - Step 2 of 4 ";
-const wchar_t kFolderCaption[] = L"Wizard Install  - Step 3 of 4";
-const wchar_t kInstallCaption[] = L"Wizard Install  - Step 4 of 4 ";
-const wchar_t kFinishCaption[] = L"Finalizando Instalacion.........";
-const wchar_t kChooserCaption[] = L"Select Path to Installation";
 const wchar_t kNamePromptTitle[] = L"New Name Folder";
-
-const wchar_t kTermsHeading[] = L"Conditions for Use - Tessaline 1.0";
-const wchar_t kAgreementText[] = L"I agree with the above terms and conditions";
 
 const wchar_t kTermsOfUse[] =
     L"CONDITIONS OF USE\r\n"

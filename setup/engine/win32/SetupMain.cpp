@@ -1,15 +1,16 @@
-// QV_Setup.exe: the engine over the real registry, the file-system object, Excel, the
-// system and message boxes, started from the folder of the package.
+// QV_Setup.exe: the engine and its pages over the real registry, the file-system object,
+// Excel, the system and message boxes, started from the folder of the package.
 
 #include "ExcelLateBound.h"
 #include "ScriptingFileSystem.h"
 #include "SetupRun.h"
-#include "StandInPages.h"
 #include "SystemCodePage.h"
 #include "Win32RegistryStore.h"
 #include "Win32Services.h"
+#include "Win32WizardPages.h"
 
 #include <windows.h>
+#include <commctrl.h>
 #include <objbase.h>
 
 #include <string>
@@ -48,6 +49,8 @@ class ComApartment {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
     ComApartment apartment;
     qv::win::SystemCodePage codePage;
     qv::win::Win32RegistryStore registry;
@@ -55,7 +58,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     qv::setup::win::ExcelLateBound excel;
     qv::setup::win::Win32SystemServices system(codePage);
     qv::setup::win::Win32MessageBoxes messages(codePage);
-    qv::setup::win::StandInPages pages(codePage);
+    qv::setup::win::Win32WizardPages pages({files, excel, system, messages});
     qv::setup::SetupEngine engine(
         {registry, codePage, files, excel, system, messages, pages, programFolder(codePage)});
     pages.attach(engine);

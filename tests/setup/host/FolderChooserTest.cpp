@@ -30,9 +30,7 @@ class QueuedPrompt final : public NamePrompt {
 class FolderChooserRules : public SetupFixture {
   protected:
     QueuedPrompt prompt{log};
-    FolderChooser chooser{
-        engine, SetupOutside{store, codePage, files, excel, system, messages, pages, kPackage},
-        prompt};
+    FolderChooser chooser{engine, files, messages, pages, prompt};
 };
 
 TEST_F(FolderChooserRules, StartsOnTheFirstFixedDiskInDriveOrder) {
@@ -73,10 +71,7 @@ TEST_F(FolderChooserRules, SetupDriveIsTheDriveOfThePackageFolder) {
 
     SetupEngine onShare{SetupOutside{store, codePage, files, excel, system, messages, pages,
                                      L"\\\\server\\share\\setup"}};
-    FolderChooser shareChooser{onShare,
-                               SetupOutside{store, codePage, files, excel, system, messages, pages,
-                                            L"\\\\server\\share\\setup"},
-                               prompt};
+    FolderChooser shareChooser{onShare, files, messages, pages, prompt};
     EXPECT_EQ(shareChooser.lpDriveName(), L"\\\\server\\share\\");
 
     files.driveQueriesFail = true;
