@@ -18,6 +18,16 @@ qv::win::UniqueVariant converted(qv::win::UniqueVariant value, VARTYPE type) {
     return value;
 }
 
+// A drive's Path ("C:"). Wine's Drive object has no Path at all; there the letter asked
+// for, which is what Path gives on Windows, stands in.
+std::wstring pathOf(const DispatchObject& drive, const std::wstring& asked) {
+    try {
+        return drive.text(L"Path");
+    } catch (const RuntimeError&) {
+        return asked;
+    }
+}
+
 }  // namespace
 
 bool ScriptingFileSystem::fileExists(const std::wstring& fileName) {
@@ -50,17 +60,18 @@ void ScriptingFileSystem::copyFile(const std::wstring& source, const std::wstrin
 }
 
 std::vector<DriveEntry> ScriptingFileSystem::drives() {
-    // Wine's object cannot enumerate its Drives collection (For Each, Item and Drive.Path
-    // through it fail with error 445), while DriveExists and GetDrive work there as on
-    // Windows; asking letter by letter gives the same drives in letter order on both.
+    // Wine's object cannot enumerate its Drives collection (For Each and Item fail with
+    // error 445), while DriveExists, GetDrive and DriveType work there as on Windows; asking
+    // letter by letter gives the same drives in letter order on both.
     const DispatchObject fileSystem = newFileSystemObject();
     std::vector<DriveEntry> found;
     for (wchar_t letter = L'A'; letter <= L'Z'; ++letter) {
-        auto name = textArgument(std::wstring{letter, L':'});
-        if (!fileSystem.boolean(L"DriveExists", {name.get()})) continue;
-        const DispatchObject drive = fileSystem.object(L"GetDrive", {name.get()});
+        const std::wstring name{letter, L':'};
+        auto argument = textArgument(name);
+        if (!fileSystem.boolean(L"DriveExists", {argument.get()})) continue;
+        const DispatchObject drive = fileSystem.object(L"GetDrive", {argument.get()});
         auto type = converted(drive.get(L"DriveType"), VT_I4);
-        found.push_back({drive.text(L"Path"), static_cast<int>(type.get()->lVal)});
+        found.push_back({pathOf(drive, name), static_cast<int>(type.get()->lVal)});
     }
     return found;
 }

@@ -3,6 +3,7 @@
 #include "RuntimeError.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <string>
 #include <utility>
@@ -55,9 +56,17 @@ void Win32SystemServices::startHidden(const std::wstring& commandLine) {
     UniqueHandle threadHandle(process.hThread);
 }
 
+void Win32SystemServices::openWithShell(const std::wstring& address) {
+    // The outcome is deliberately ignored: whatever the shell does with the address (or
+    // fails to do) is the user's to see, not the setup's to report.
+    ShellExecuteA(nullptr, nullptr, codePage_.fromText(address).c_str(), nullptr, nullptr,
+                  SW_SHOWNORMAL);
+}
+
 void Win32MessageBoxes::show(const std::wstring& text, MessageIcon icon,
                              const std::wstring& title) {
-    UINT style = MB_OK | MB_SETFOREGROUND;
+    // Task-modal: while a box is up, the wizard's windows take no clicks.
+    UINT style = MB_OK | MB_SETFOREGROUND | MB_TASKMODAL;
     switch (icon) {
         case MessageIcon::Critical:
             style |= MB_ICONHAND;
@@ -73,6 +82,11 @@ void Win32MessageBoxes::show(const std::wstring& text, MessageIcon icon,
     }
     MessageBoxA(nullptr, codePage_.fromText(text).c_str(), codePage_.fromText(title).c_str(),
                 style);
+}
+
+bool Win32MessageBoxes::askYesNo(const std::wstring& text, const std::wstring& title) {
+    return MessageBoxA(nullptr, codePage_.fromText(text).c_str(), codePage_.fromText(title).c_str(),
+                       MB_YESNO | MB_ICONQUESTION | MB_SETFOREGROUND | MB_TASKMODAL) == IDYES;
 }
 
 }  // namespace qv::setup::win

@@ -1,6 +1,6 @@
 #pragma once
-// The system folder, processes and message boxes through the narrow-character (A)
-// functions, texts converted in the system's ANSI code page.
+// The system folder, processes, the shell's open action and message boxes through the
+// narrow-character (A) functions, texts converted in the system's ANSI code page.
 
 #include "AnsiCodePage.h"
 #include "MessageBoxes.h"
@@ -15,6 +15,7 @@ class Win32SystemServices final : public SystemServices {
     // The process and thread handles are closed at once: the setup neither waits for the
     // registration tool nor touches it again.
     void startHidden(const std::wstring& commandLine) override;
+    void openWithShell(const std::wstring& address) override;
 
   private:
     const AnsiCodePage& codePage_;
@@ -24,6 +25,7 @@ class Win32MessageBoxes final : public MessageBoxes {
   public:
     explicit Win32MessageBoxes(const AnsiCodePage& codePage) : codePage_(codePage) {}
     void show(const std::wstring& text, MessageIcon icon, const std::wstring& title) override;
+    bool askYesNo(const std::wstring& text, const std::wstring& title) override;
 
   private:
     const AnsiCodePage& codePage_;

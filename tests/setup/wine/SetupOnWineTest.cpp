@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 namespace qv::setup::testing {
@@ -185,6 +186,7 @@ class SetupOnWine : public ::testing::Test {
         setText(HKEY_CURRENT_USER, kConfigKey, "Entries", entries);
         setText(HKEY_CURRENT_USER, kConfigKey, "ToolbarMacro", toolbarMacro);
         setText(HKEY_CURRENT_USER, kConfigKey, "Log", kLogFile);
+        setText(HKEY_CURRENT_USER, kConfigKey, "MailProgram", "");
     }
 
     static void registerExcel() {
@@ -519,6 +521,201 @@ TEST_F(SetupOnWine, UpdateKeepsEveryValueUnderTheSettingsKey) {
               std::string("3") + '\0');
     EXPECT_EQ(pageLog.back(), L"show modal frmWizard2");
     EXPECT_TRUE(watcher.seen().empty());
+}
+
+// The mail steps as the maker's mail link takes them, in one instance of Excel.
+void takeMailSteps(ExcelApplication& application, const std::wstring& address) {
+    application.addWorkbook();
+    application.addSheet();
+    application.setCellValue(L"A1", L"Write to the maker");
+    application.addHyperlink(L"A1", address, L"Write to the maker");
+    application.followHyperlink(L"A1", false, true);
+}
+
+TEST_F(SetupOnWine, MailStepsReachTheMailProgramThroughTheAddedSheetInOrder) {
+    setText(HKEY_CURRENT_USER, kConfigKey, "MailProgram", "C:\\Mail\\mail.exe");
+    const std::wstring address = L"mailto:maker@example.com";
+    auto application = excel.createApplication();
+
+    takeMailSteps(*application, address);
+    application->quit();
+    application.reset();
+
+    EXPECT_EQ(excelCalls(),
+              (std::vector<std::string>{
+                  "Application created",
+                  "Application.WORKBOOKS()",
+                  "Workbooks.ADD()",
+                  "Workbook.SHEETS()",
+                  "Sheets.ADD()",
+                  "Worksheet.RANGE(A1)",
+                  "Range.VALUE=Write to the maker",
+                  "Worksheet.HYPERLINKS()",
+                  "Worksheet.RANGE(A1)",
+                  "Hyperlinks.ADD(Range A1,mailto:maker@example.com,Write to the maker)",
+                  "Worksheet.RANGE(A1)",
+                  "Range.HYPERLINKS()",
+                  "Hyperlinks.ITEM(1)",
+                  "Hyperlink.FOLLOW(False,True)",
+                  "mail to mailto:maker@example.com",
+                  "Application.QUIT()",
+              }));
+    for (const auto& line : logLines()) {
+        if (line.find(" lcid=") != std::string::npos) {
+            EXPECT_NE(line.find(" lcid=1033"), std::string::npos) << line;
+        }
+    }
+    EXPECT_TRUE(allStandInsEnd());
+}
+
+TEST_F(SetupOnWine, FollowWithoutMailProgramRaisesExcelsErrorAndQuitStillEndsExcel) {
+    auto application = excel.createApplication();
+    // Shown to the user, the instance outlives its release unless it is told to quit.
+    application->setVisible(true);
+
+    try {
+        takeMailSteps(*application, L"mailto:maker@example.com");
+        ADD_FAILURE() << "following a mailto: link without a mail program succeeded";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.number(), static_cast<std::int32_t>(0x800401EAu));
+        EXPECT_EQ(error.description(), L"Cannot open the specified file.");
+    }
+    application->quit();
+    application.reset();
+
+    const auto calls = excelCalls();
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "Hyperlink.FOLLOW(False,True)"), 1);
+    EXPECT_EQ(std::count_if(calls.begin(), calls.end(),
+                            [](const std::string& call) { return call.rfind("mail to", 0) == 0; }),
+              0);
+    EXPECT_EQ(calls.back(), "Application.QUIT()");
+    EXPECT_TRUE(allStandInsEnd()) << "Quit ends even a shown instance once it is released";
+}
+
+TEST_F(SetupOnWine, MailStepWithoutItsWorkbookOrSheetRaisesError91AndCallsNothing) {
+    struct Case {
+        const char* what;
+        bool workbookFirst;
+        std::function<void(ExcelApplication&)> step;
+    } cases[] = {
+        {"sheet without a workbook", false, [](ExcelApplication& a) { a.addSheet(); }},
+        {"cell value without a sheet", true,
+         [](ExcelApplication& a) { a.setCellValue(L"A1", L"text"); }},
+        {"hyperlink without a sheet", true,
+         [](ExcelApplication& a) { a.addHyperlink(L"A1", L"mailto:a@b.c", L""); }},
+        {"follow without a sheet", true,
+         [](ExcelApplication& a) { a.followHyperlink(L"A1", false, true); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto application = excel.createApplication();
+        if (c.workbookFirst) application->addWorkbook();
+        DeleteFileA(kLogFile.c_str());
+
+        try {
+            c.step(*application);
+            ADD_FAILURE() << "no error";
+        } catch (const RuntimeError& error) {
+            EXPECT_EQ(error.number(), 91);
+            EXPECT_EQ(error.description(), L"Object variable or With block variable not set");
+        }
+        EXPECT_TRUE(excelCalls().empty()) << "no call reaches Excel";
+        application->quit();
+    }
+    EXPECT_TRUE(allStandInsEnd());
+}
+
+TEST_F(SetupOnWine, HyperlinkAnchoredOnAnotherCellIsNotFollowedFromThisOne) {
+    setText(HKEY_CURRENT_USER, kConfigKey, "MailProgram", "C:\\Mail\\mail.exe");
+    auto application = excel.createApplication();
+    application->addWorkbook();
+    application->addSheet();
+    application->addHyperlink(L"B2", L"mailto:maker@example.com", L"");
+
+    try {
+        application->followHyperlink(L"A1", false, true);
+        ADD_FAILURE() << "A1 has no hyperlink";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.number(), 9);
+    }
+    application->followHyperlink(L"B2", false, true);
+    application->quit();
+    application.reset();
+
+    const auto calls = excelCalls();
+    EXPECT_NE(
+        std::find(calls.begin(), calls.end(), "Hyperlinks.ADD(Range B2,mailto:maker@example.com,)"),
+        calls.end());
+    EXPECT_EQ(calls[calls.size() - 2], "mail to mailto:maker@example.com");
+}
+
+// Which drive letters the machine has, and their kinds, from the system itself.
+std::vector<DriveEntry> systemDrives() {
+    std::vector<DriveEntry> drives;
+    const DWORD letters = GetLogicalDrives();
+    for (int bit = 0; bit < 26; ++bit) {
+        if (!(letters & (1u << bit))) continue;
+        const std::wstring path{static_cast<wchar_t>(L'A' + bit), L':'};
+        const std::string root{static_cast<char>('A' + bit), ':', '\\'};
+        // The drive kinds of the file-system object, from GetDriveType's.
+        int type = 0;
+        switch (GetDriveTypeA(root.c_str())) {
+            case DRIVE_REMOVABLE:
+                type = 1;
+                break;
+            case DRIVE_FIXED:
+                type = kFixedDrive;
+                break;
+            case DRIVE_REMOTE:
+                type = 3;
+                break;
+            case DRIVE_CDROM:
+                type = 4;
+                break;
+            case DRIVE_RAMDISK:
+                type = 5;
+                break;
+        }
+        drives.push_back({path, type});
+    }
+    return drives;
+}
+
+TEST_F(SetupOnWine, DrivesListsEveryDriveInLetterOrderWithItsKind) {
+    const auto drives = files.drives();
+
+    ASSERT_FALSE(drives.empty());
+    std::vector<std::wstring> paths;
+    for (const auto& drive : drives) paths.push_back(drive.path);
+    EXPECT_TRUE(std::is_sorted(paths.begin(), paths.end()));
+    const auto expected = systemDrives();
+    ASSERT_EQ(drives.size(), expected.size());
+    for (std::size_t i = 0; i < drives.size(); ++i) {
+        SCOPED_TRACE(std::string(paths[i].begin(), paths[i].end()));
+        EXPECT_EQ(drives[i].path, expected[i].path);
+        EXPECT_EQ(drives[i].driveType, expected[i].driveType);
+    }
+    const auto c = std::find_if(drives.begin(), drives.end(),
+                                [](const DriveEntry& drive) { return drive.path == L"C:"; });
+    ASSERT_NE(c, drives.end());
+    EXPECT_EQ(c->driveType, kFixedDrive);
+}
+
+TEST_F(SetupOnWine, GetDriveNameGivesTheDrivePartOfALocalPath) {
+    struct Case {
+        const wchar_t* path;
+        const wchar_t* drive;
+    } cases[] = {
+        {L"C:\\x\\y", L"C:"},        // a folder's file
+        {L"d:\\folder", L"d:"},      // the letter as written
+        {L"C:", L"C:"},              // the drive itself
+        {L"folder\\file.txt", L""},  // a relative path has none
+        {L"", L""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.path, c.path + wcslen(c.path)));
+        EXPECT_EQ(files.getDriveName(c.path), c.drive);
+    }
 }
 
 }  // namespace

@@ -8,7 +8,11 @@
 // behave like the add-in workbook's start: CLibrary is created and asked for InstallPath.
 // An entry added from a file and switched on holds that file open, as Excel does.
 // An application made visible keeps the process running after its last release, as a
-// user's Excel does; otherwise the process ends with it.
+// user's Excel does, until Quit; otherwise the process ends with it.
+//
+// A workbook added through Workbooks.Add holds sheets (Sheets.Add), whose ranges hold values
+// and hyperlinks. Following a "mailto:" hyperlink reaches the mail program named in
+// "MailProgram"; with none named it fails as Excel does where no mail program is registered.
 
 #include "ComHandles.h"
 
@@ -81,7 +85,17 @@ std::wstring upper(std::wstring text) {
     return text;
 }
 
+class AutomationObject;
+AutomationObject* ownObject(const VARIANT& argument);
+std::wstring describe(const AutomationObject& object);
+
+// An argument as the log shows it: its text, or for one of this server's objects what the
+// object is (a range by its cell).
 std::wstring argumentText(const VARIANT& argument) {
+    if (argument.vt == VT_DISPATCH || argument.vt == VT_UNKNOWN) {
+        const AutomationObject* own = ownObject(argument);
+        return own ? describe(*own) : L"?";
+    }
     VARIANT copy;
     VariantInit(&copy);
     std::wstring text = L"?";
@@ -99,15 +113,26 @@ void objectGone() {
     if (InterlockedDecrement(&gLiveObjects) == 0 && !gKeptByUser) PostQuitMessage(0);
 }
 
-HRESULT raise(int number, const wchar_t* description, EXCEPINFO* exception) {
+HRESULT raiseCode(SCODE code, const wchar_t* description, EXCEPINFO* exception) {
     if (exception) {
         *exception = EXCEPINFO{};
-        exception->scode = static_cast<SCODE>(0x800A0000u | number);
+        exception->scode = code;
         exception->bstrSource = SysAllocString(L"Microsoft Excel");
         exception->bstrDescription = SysAllocString(description);
     }
     return DISP_E_EXCEPTION;
 }
+
+HRESULT raise(int number, const wchar_t* description, EXCEPINFO* exception) {
+    return raiseCode(static_cast<SCODE>(0x800A0000u | number), description, exception);
+}
+
+// Not a real interface: asked for by this server only, to know its own objects again when
+// a client passes one back as an argument (COM hands back the object itself in its own
+// apartment).
+// {0B7D4E19-5C2A-4F83-B6E1-7A9C3D2F6B05}
+const IID kOwnObject = {
+    0x0b7d4e19, 0x5c2a, 0x4f83, {0xb6, 0xe1, 0x7a, 0x9c, 0x3d, 0x2f, 0x6b, 0x05}};
 
 // Names to dispatch identifiers, shared by every object: the first time a name is asked
 // for it gets the next number.
@@ -136,7 +161,7 @@ class AutomationObject : public IDispatch {
     virtual ~AutomationObject() { objectGone(); }
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-        if (iid == IID_IUnknown || iid == IID_IDispatch) {
+        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == kOwnObject) {
             *object = static_cast<IDispatch*>(this);
             AddRef();
             return S_OK;
@@ -187,8 +212,11 @@ class AutomationObject : public IDispatch {
         return dispatch(call);
     }
 
-  protected:
     virtual std::wstring kind() const = 0;
+    // What the log shows when the object is an argument.
+    virtual std::wstring description() const { return kind(); }
+
+  protected:
     virtual HRESULT dispatch(Call& call) = 0;
 
     static HRESULT giveObject(Call& call, IDispatch* object) {
@@ -221,6 +249,17 @@ class AutomationObject : public IDispatch {
   private:
     LONG references_ = 1;
 };
+
+AutomationObject* ownObject(const VARIANT& argument) {
+    if (!argument.punkVal) return nullptr;
+    AutomationObject* own = nullptr;
+    if (FAILED(argument.punkVal->QueryInterface(kOwnObject, reinterpret_cast<void**>(&own))))
+        return nullptr;
+    own->Release();  // the argument still holds it
+    return own;
+}
+
+std::wstring describe(const AutomationObject& object) { return object.description(); }
 
 // What the add-in workbook does when it starts: create the settings library and call it.
 void addinWorkbookStart(const wchar_t* occasion) {
@@ -319,9 +358,155 @@ class AddIns final : public AutomationObject {
     std::shared_ptr<ExcelState> state_;
 };
 
+// What a worksheet holds: cell values and hyperlinks, cells by upper-case address.
+struct SheetContent {
+    struct Link {
+        std::wstring cell, address, subAddress;
+    };
+    std::map<std::wstring, std::wstring> values;
+    std::vector<Link> links;  // in the order they were added
+};
+
+struct WorkbookContent {
+    std::vector<std::shared_ptr<SheetContent>> sheets;
+};
+
+class Hyperlink final : public AutomationObject {
+  public:
+    explicit Hyperlink(SheetContent::Link link) : link_(std::move(link)) {}
+
+  private:
+    std::wstring kind() const override { return L"Hyperlink"; }
+    HRESULT dispatch(Call& call) override {
+        if (call.member == L"ADDRESS" && !call.put) return giveText(call, link_.address);
+        if (call.member == L"SUBADDRESS" && !call.put) return giveText(call, link_.subAddress);
+        if (call.member == L"FOLLOW") {
+            if (upper(link_.address).rfind(L"MAILTO:", 0) != 0) {
+                logCall(L"open " + link_.address);
+                return S_OK;
+            }
+            // Excel's own failure where no program handles "mailto:" (MK_E_CANTOPENFILE).
+            if (configText("MailProgram", L"").empty())
+                return raiseCode(static_cast<SCODE>(0x800401EAu),
+                                 L"Cannot open the specified file.", call.exception);
+            logCall(L"mail to " + link_.address);
+            return S_OK;
+        }
+        return DISP_E_MEMBERNOTFOUND;
+    }
+    SheetContent::Link link_;
+};
+
+// A worksheet's hyperlinks, or those of one of its cells.
+class Hyperlinks final : public AutomationObject {
+  public:
+    Hyperlinks(std::shared_ptr<SheetContent> sheet, std::wstring cell)
+        : sheet_(std::move(sheet)), cell_(std::move(cell)) {}
+
+  private:
+    std::wstring kind() const override { return L"Hyperlinks"; }
+    HRESULT dispatch(Call& call) override;
+    std::vector<SheetContent::Link> listed() const {
+        std::vector<SheetContent::Link> links;
+        for (const auto& link : sheet_->links)
+            if (cell_.empty() || link.cell == cell_) links.push_back(link);
+        return links;
+    }
+    std::shared_ptr<SheetContent> sheet_;
+    std::wstring cell_;  // empty for the whole sheet
+};
+
+class Range final : public AutomationObject {
+  public:
+    Range(std::shared_ptr<SheetContent> sheet, std::wstring cell)
+        : sheet_(std::move(sheet)), cell_(upper(std::move(cell))) {}
+    const std::shared_ptr<SheetContent>& sheet() const { return sheet_; }
+    const std::wstring& cell() const { return cell_; }
+
+  private:
+    std::wstring kind() const override { return L"Range"; }
+    std::wstring description() const override { return L"Range " + cell_; }
+    HRESULT dispatch(Call& call) override {
+        if (call.member == L"VALUE" && call.put) {
+            if (call.arguments.empty()) return DISP_E_BADPARAMCOUNT;
+            sheet_->values[cell_] = argumentText(call.arguments[0]);
+            return S_OK;
+        }
+        if (call.member == L"VALUE") return giveText(call, sheet_->values[cell_]);
+        if (call.member == L"HYPERLINKS") return giveObject(call, new Hyperlinks(sheet_, cell_));
+        return DISP_E_MEMBERNOTFOUND;
+    }
+    std::shared_ptr<SheetContent> sheet_;
+    std::wstring cell_;
+};
+
+HRESULT Hyperlinks::dispatch(Call& call) {
+    if (call.member == L"COUNT") {
+        if (call.result) {
+            call.result->vt = VT_I4;
+            call.result->lVal = static_cast<LONG>(listed().size());
+        }
+        return S_OK;
+    }
+    if (call.arguments.empty()) return DISP_E_BADPARAMCOUNT;
+    if (call.member == L"ADD") {
+        // Excel takes the anchor as a range of this sheet, never as an address text.
+        const auto* anchor = dynamic_cast<const Range*>(ownObject(call.arguments[0]));
+        if (!anchor || anchor->sheet() != sheet_ || call.arguments.size() < 2)
+            return raise(1004, L"Add method of Hyperlinks class failed", call.exception);
+        SheetContent::Link link{anchor->cell(), argumentText(call.arguments[1]),
+                                call.arguments.size() > 2 ? argumentText(call.arguments[2]) : L""};
+        sheet_->links.push_back(link);
+        return giveObject(call, new Hyperlink(link));
+    }
+    if (call.member == L"ITEM") {
+        const auto links = listed();
+        const std::wstring number = argumentText(call.arguments[0]);
+        for (std::size_t i = 0; i < links.size(); ++i)
+            if (number == std::to_wstring(i + 1)) return giveObject(call, new Hyperlink(links[i]));
+        return raise(9, L"Subscript out of range", call.exception);
+    }
+    return DISP_E_MEMBERNOTFOUND;
+}
+
+class Worksheet final : public AutomationObject {
+  public:
+    explicit Worksheet(std::shared_ptr<SheetContent> sheet) : sheet_(std::move(sheet)) {}
+
+  private:
+    std::wstring kind() const override { return L"Worksheet"; }
+    HRESULT dispatch(Call& call) override {
+        if (call.member == L"RANGE") {
+            if (call.arguments.empty()) return DISP_E_BADPARAMCOUNT;
+            return giveObject(call, new Range(sheet_, argumentText(call.arguments[0])));
+        }
+        if (call.member == L"HYPERLINKS") return giveObject(call, new Hyperlinks(sheet_, L""));
+        return DISP_E_MEMBERNOTFOUND;
+    }
+    std::shared_ptr<SheetContent> sheet_;
+};
+
+class Sheets final : public AutomationObject {
+  public:
+    explicit Sheets(std::shared_ptr<WorkbookContent> workbook) : workbook_(std::move(workbook)) {}
+
+  private:
+    std::wstring kind() const override { return L"Sheets"; }
+    HRESULT dispatch(Call& call) override {
+        if (call.member == L"ADD") {
+            workbook_->sheets.push_back(std::make_shared<SheetContent>());
+            return giveObject(call, new Worksheet(workbook_->sheets.back()));
+        }
+        return DISP_E_MEMBERNOTFOUND;
+    }
+    std::shared_ptr<WorkbookContent> workbook_;
+};
+
 class Workbook final : public AutomationObject {
   public:
-    explicit Workbook(std::shared_ptr<ExcelState> state) : state_(std::move(state)) {}
+    explicit Workbook(std::shared_ptr<ExcelState> state, std::shared_ptr<WorkbookContent> content =
+                                                             std::make_shared<WorkbookContent>())
+        : state_(std::move(state)), content_(std::move(content)) {}
 
   private:
     std::wstring kind() const override { return L"Workbook"; }
@@ -330,9 +515,11 @@ class Workbook final : public AutomationObject {
             if (state_->workbooks > 0) --state_->workbooks;
             return S_OK;
         }
+        if (call.member == L"SHEETS") return giveObject(call, new Sheets(content_));
         return DISP_E_MEMBERNOTFOUND;
     }
     std::shared_ptr<ExcelState> state_;
+    std::shared_ptr<WorkbookContent> content_;
 };
 
 class Workbooks final : public AutomationObject {
