@@ -14,7 +14,7 @@ set(QV_PACKAGE_EXTRAS "" CACHE PATH
     "Folder with QVF.xla, QV.chm, REGSVR32.exe, VB6es.dll, 3A.ocx, FM20.dll and 3B.ocx; empty: the tests' stand-ins")
 
 set(qv_package_dir ${CMAKE_BINARY_DIR}/package)
-set(qv_package_content QVF.xla QV.chm REGSVR32.exe)      # files of their own
+set(qv_package_content QVF.xla QV.chm)                   # files of their own
 set(qv_package_components VB6es.dll 3A.ocx FM20.dll 3B.ocx)  # registered COM servers
 
 # Pairs of a name in the package and what it is copied from: a target or a file.
@@ -25,7 +25,7 @@ set(qv_package_files
     UQV.exe UQV)
 if(QV_PACKAGE_EXTRAS)
     set(missing "")
-    foreach(name IN LISTS qv_package_content qv_package_components)
+    foreach(name IN LISTS qv_package_content qv_package_components ITEMS REGSVR32.exe)
         if(NOT EXISTS ${QV_PACKAGE_EXTRAS}/${name})
             list(APPEND missing ${name})
         endif()
@@ -42,6 +42,7 @@ else()
     foreach(name IN LISTS qv_package_components)
         list(APPEND qv_package_files ${name} qv_standin_component)
     endforeach()
+    list(APPEND qv_package_files REGSVR32.exe qv_standin_registration_tool)
 endif()
 
 # One copy per file, so a changed input lays out again just that file.

@@ -8,9 +8,10 @@ namespace qv::setup::win {
 
 FinishWindow::FinishWindow(FailureGate& gate) : PageDialog(gate, IDD_frmEnd) {}
 
-void FinishWindow::onInit() {
+bool FinishWindow::onInit() {
     labelFont_ = createFont(L"Comic Sans MS", 14.25, true);
     SendMessageW(item(IDC_Label1), WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_.get()), 0);
+    return true;
 }
 
 void FinishWindow::onDraw(const DRAWITEMSTRUCT& item) {

@@ -60,7 +60,7 @@ FolderChooserWindow::FolderChooserWindow(FailureGate& gate, FolderChooser& rules
                                          MessageBoxes& messages)
     : PageDialog(gate, IDD_frmPath), rules_(rules), messages_(messages) {}
 
-void FolderChooserWindow::onInit() {
+bool FolderChooserWindow::onInit() {
     pathFont_ = createFont(L"Arial", 9.75, false);
     SendMessageW(item(IDC_lblPath), WM_SETFONT, reinterpret_cast<WPARAM>(pathFont_.get()), 0);
 
@@ -86,9 +86,10 @@ void FolderChooserWindow::onInit() {
     setItemText(IDC_lblPath, std::wstring());
 
     const std::wstring fixed = rules_.Form_Load();
-    if (fixed.empty()) return;
+    if (fixed.empty()) return true;
     selectDrive(fixed);
     openFolder(fixed);
+    return true;
 }
 
 void FolderChooserWindow::listDrives() {

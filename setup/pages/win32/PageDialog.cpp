@@ -51,18 +51,45 @@ void PageDialog::setItemText(int id, const std::wstring& text) const {
     SetDlgItemTextW(window_, id, text.c_str());
 }
 
+// The template's layout is stretched to the window's client area: dialog units follow the
+// dialog font, whose size differs between systems, while the client area is fixed.
 void PageDialog::placeOnScreen() {
     const int dpi = screenDpi();
     const SIZE twips = clientTwips();
-    RECT frame{0, 0, MulDiv(twips.cx, dpi, kTwipsPerInch), MulDiv(twips.cy, dpi, kTwipsPerInch)};
+    const int width = MulDiv(twips.cx, dpi, kTwipsPerInch);
+    const int height = MulDiv(twips.cy, dpi, kTwipsPerInch);
+    RECT laidOut{};
+    GetClientRect(window_, &laidOut);
+    if (laidOut.right > 0 && laidOut.bottom > 0) {
+        std::vector<HWND> children;
+        for (HWND child = GetWindow(window_, GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT))
+            children.push_back(child);
+        for (HWND child : children) {
+            RECT place{};
+            GetWindowRect(child, &place);
+            MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&place), 2);
+            const int left = MulDiv(place.left, width, laidOut.right);
+            const int top = MulDiv(place.top, height, laidOut.bottom);
+            const int right = MulDiv(place.right, width, laidOut.right);
+            int bottom = MulDiv(place.bottom, height, laidOut.bottom);
+            wchar_t className[16] = {};
+            GetClassNameW(child, className, 16);
+            // A drop-down list's height is that of its open list, which must not shrink.
+            if (lstrcmpiW(className, L"ComboBox") == 0)
+                bottom = top + 12 * (place.bottom - place.top);
+            MoveWindow(child, left, top, right - left, bottom - top, FALSE);
+        }
+    }
+    RECT frame{0, 0, width, height};
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)));
-    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    const int outerWidth = frame.right - frame.left, outerHeight = frame.bottom - frame.top;
     RECT work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const int left = work.left + (work.right - work.left - width) / 2;
-    const int top = work.top + (work.bottom - work.top - height) / 2;
-    SetWindowPos(window_, nullptr, left, top, width, height,
+    const int left = work.left + (work.right - work.left - outerWidth) / 2;
+    const int top = work.top + (work.bottom - work.top - outerHeight) / 2;
+    SetWindowPos(window_, nullptr, left, top, outerWidth, outerHeight,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }
 
@@ -86,8 +113,7 @@ INT_PTR PageDialog::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
             placeOnScreen();
-            onInit();
-            return TRUE;
+            return onInit() ? TRUE : FALSE;
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
             HWND control = reinterpret_cast<HWND>(lParam);

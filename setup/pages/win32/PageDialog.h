@@ -44,7 +44,8 @@ class PageDialog {
   protected:
     // The client area in twips; centred on the screen when it opens.
     virtual SIZE clientTwips() const = 0;
-    virtual void onInit() {}
+    // Returns true to let the dialog give the focus to its first control.
+    virtual bool onInit() { return true; }
     virtual void onCommand(int id, int code) { (void)id, (void)code; }
     virtual void onDraw(const DRAWITEMSTRUCT& item) { (void)item; }
     // Any other message; returns true when handled, with the dialog result in `result`.

@@ -15,7 +15,7 @@ class TermsPage final : public PageDialog {
 
   private:
     SIZE clientTwips() const override { return {10980, 8925}; }
-    void onInit() override;
+    bool onInit() override;
     void onCommand(int id, int code) override;
     void onDraw(const DRAWITEMSTRUCT& item) override;
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
@@ -54,7 +54,7 @@ class FinishWindow final : public PageDialog {
 
   private:
     SIZE clientTwips() const override { return {6375, 2880}; }
-    void onInit() override;
+    bool onInit() override;
     void onDraw(const DRAWITEMSTRUCT& item) override;
 
     UniqueFont labelFont_;
@@ -68,7 +68,7 @@ class FolderChooserWindow final : public PageDialog {
 
   private:
     SIZE clientTwips() const override { return {5820, 4350}; }
-    void onInit() override;
+    bool onInit() override;
     void onCommand(int id, int code) override;
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 

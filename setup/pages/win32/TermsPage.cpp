@@ -18,13 +18,16 @@ bool isLink(int id) { return id == IDC_pLink1 || id == IDC_pLink2 || id == IDC_p
 TermsPage::TermsPage(FailureGate& gate, Win32WizardPages& wizard)
     : PageDialog(gate, IDD_frmWizard4), wizard_(wizard) {}
 
-void TermsPage::onInit() {
+bool TermsPage::onInit() {
     headingFont_ = createFont(L"Verdana", 8.25, true);
     textFont_ = createFont(L"Verdana", 8.25, false);
     SendMessageW(item(IDC_Label2), WM_SETFONT, reinterpret_cast<WPARAM>(headingFont_.get()), 0);
     SendMessageW(item(IDC_Text1), WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), 0);
     SendMessageW(item(IDC_chkOk), WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), 0);
     setItemText(IDC_Text1, kTermsOfUse);
+    // The agreement box takes the focus, so that the terms do not open all selected.
+    SetFocus(item(IDC_chkOk));
+    return false;
 }
 
 void TermsPage::onCommand(int id, int code) {
