@@ -83,6 +83,7 @@ bool FolderChooserWindow::onInit() {
     wchar_t current[MAX_PATH + 1] = {};
     GetCurrentDirectoryW(MAX_PATH + 1, current);
     openFolder(current);
+    selectDrive(current, false);
     setItemText(IDC_lblPath, std::wstring());
 
     const std::wstring fixed = rules_.Form_Load();
@@ -103,10 +104,11 @@ void FolderChooserWindow::listDrives() {
                                         reinterpret_cast<LPARAM>(driveCaption(letter).c_str()));
         SendMessageW(drives, CB_SETITEMDATA, static_cast<WPARAM>(index), letter);
     }
-    if (!openFolder_.empty()) selectDrive(openFolder_);
+    // Listing again keeps the drive shown; only a new choice is a change.
+    if (!openFolder_.empty()) selectDrive(openFolder_, false);
 }
 
-void FolderChooserWindow::selectDrive(const std::wstring& root) {
+void FolderChooserWindow::selectDrive(const std::wstring& root, bool asChange) {
     HWND drives = item(IDC_Drive1);
     const auto count = SendMessageW(drives, CB_GETCOUNT, 0, 0);
     const wchar_t letter = upperCase(root.substr(0, 1))[0];
@@ -116,7 +118,7 @@ void FolderChooserWindow::selectDrive(const std::wstring& root) {
         const bool changed = SendMessageW(drives, CB_GETCURSEL, 0, 0) != index;
         SendMessageW(drives, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
         // Setting the drive by program is a change like the user's own.
-        if (changed) driveChanged();
+        if (changed && asChange) driveChanged();
         return;
     }
 }

@@ -73,7 +73,8 @@ class FolderChooserWindow final : public PageDialog {
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
     void listDrives();
-    void selectDrive(const std::wstring& root);
+    // Shows the drive of `root`; a different drive runs the change handler when `asChange`.
+    void selectDrive(const std::wstring& root, bool asChange = true);
     void driveChanged();
     // Opens `folder` in the folder list; false when it cannot be read. A new path shows in
     // the path label.
