@@ -68,15 +68,17 @@ int scaled(const RECT& area, int percent, bool vertical) {
 void drawBanner(HDC dc, const RECT& area) {
     horizontalGradient(dc, area, kDeepBlue, kTeal);
     const int height = area.bottom - area.top;
-    // A rising line of a chart across the right half.
+    // A rising line of a chart across the right part, clear of the words on the left.
     UniqueGdi pen(CreatePen(PS_SOLID, 3, kGold));
     Selected selectedPen(dc, pen.get());
-    const int right = area.right, bottom = area.bottom;
-    const POINT line[] = {{right - 220, bottom - height / 5},
-                          {right - 170, bottom - height * 2 / 5},
-                          {right - 120, bottom - height / 3},
-                          {right - 70, bottom - height * 3 / 5},
-                          {right - 20, bottom - height * 4 / 5}};
+    const int width = area.right - area.left;
+    const int start = area.left + width * 11 / 20, span = area.right - 12 - start;
+    const int bottom = area.bottom;
+    const POINT line[] = {{start, bottom - height / 5},
+                          {start + span / 4, bottom - height * 2 / 5},
+                          {start + span / 2, bottom - height / 3},
+                          {start + span * 3 / 4, bottom - height * 3 / 5},
+                          {start + span, bottom - height * 4 / 5}};
     Polyline(dc, line, 5);
     const auto title = createFont(L"Verdana", height > 50 ? 20 : 14, true);
     const auto subtitle = createFont(L"Verdana", 8, false);

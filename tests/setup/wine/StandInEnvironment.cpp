@@ -2,8 +2,6 @@
 
 #include "ComHandles.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <fstream>
 
@@ -24,13 +22,13 @@ void writeFile(const std::string& path, const std::string& content) {
     std::ofstream(path, std::ios::binary) << content;
 }
 
-void setText(HKEY root, const std::string& key, const char* name, const std::string& value) {
+bool setText(HKEY root, const std::string& key, const char* name, const std::string& value) {
     qv::win::UniqueHKey handle;
-    ASSERT_EQ(RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, handle.put(),
-                              nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(handle.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                   static_cast<DWORD>(value.size() + 1));
+    return RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, handle.put(),
+                           nullptr) == ERROR_SUCCESS &&
+           RegSetValueExA(handle.get(), name, 0, REG_SZ,
+                          reinterpret_cast<const BYTE*>(value.c_str()),
+                          static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
 }
 
 // Every value of a key, by name, read straight from the registry.

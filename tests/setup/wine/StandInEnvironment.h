@@ -23,7 +23,8 @@ inline const std::string kLogFile = kRoot + "\\excel.log";
 std::string buildFile(const char* unixPath);
 bool exists(const std::string& path);
 void writeFile(const std::string& path, const std::string& content);
-void setText(HKEY root, const std::string& key, const char* name, const std::string& value);
+// A text value, its key created when missing; false when either cannot be written.
+bool setText(HKEY root, const std::string& key, const char* name, const std::string& value);
 
 struct RawValue {
     DWORD type = 0;
