@@ -179,6 +179,8 @@ TEST_F(PageScenario, TermsPageSwapsItsWaysOutAndAbortAsksBeforeEnding) {
 }
 
 TEST_F(PageScenario, FreshInstallationThroughEveryPage) {
+    // Without Excel's add-in folder the default folder is C:\Quorvane.
+    removeTree(kLibraryDir);
     start();
     HWND terms = page(kTermsCaption, "terms");
     ASSERT_NE(terms, nullptr);
@@ -187,8 +189,7 @@ TEST_F(PageScenario, FreshInstallationThroughEveryPage) {
     HWND folder = page(kFolderCaption, "folder");
     ASSERT_NE(folder, nullptr);
     EXPECT_EQ(controlText(folder, IDC_Label1), L" Where do you like to install Quorvane :");
-    EXPECT_EQ(controlText(folder, IDC_txtPathdefault), wide(kLibraryDir))
-        << "Excel's add-in folder";
+    EXPECT_EQ(controlText(folder, IDC_txtPathdefault), L"C:\\Quorvane");
     EXPECT_EQ(controlText(folder, IDC_Command2), L"Next >>     ");
     EXPECT_EQ(controlText(folder, IDC_Command4), L"Browse....");
     EXPECT_TRUE(isEnabled(folder, IDC_Command3));
@@ -235,7 +236,7 @@ TEST_F(PageScenario, FreshInstallationThroughEveryPage) {
     // The old entry is switched off once, after the terms page.
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "AddIns.ITEM(ls_addin1)"), 1);
     EXPECT_EQ(runningStandIns().size(), 1u) << "Excel stays open for the user";
-    EXPECT_TRUE(exists("C:\\qvtest\\library")) << "the default folder, never chosen, exists";
+    EXPECT_TRUE(exists("C:\\Quorvane")) << "a folder typed by hand still gets the default one made";
 }
 
 TEST_F(PageScenario, UpdateSkipsTheFolderPageAndKeepsEverySetting) {
@@ -336,6 +337,7 @@ TEST_F(PageScenario, OpenOldWorkbookStopsTheFolderPageUntilItIsReleased) {
 }
 
 TEST_F(PageScenario, FolderChooserStartsOnTheFixedDiskAndMakesFoldersWithoutEndingTheWizard) {
+    removeTree(kLibraryDir);
     start();
     HWND terms = page(kTermsCaption, "terms");
     ASSERT_NE(terms, nullptr);
@@ -392,7 +394,12 @@ TEST_F(PageScenario, FolderChooserStartsOnTheFixedDiskAndMakesFoldersWithoutEndi
     ASSERT_TRUE(waitUntil([&] { return !IsWindow(chooser); }));
     EXPECT_EQ(controlText(folder, IDC_txtPathdefault), L"C:\\TOOLS");
     EXPECT_TRUE(IsWindowEnabled(folder));
-    EXPECT_FALSE(program->endsWithin(0));
+
+    // A folder chosen in the chooser spares the default folder.
+    click(folder, IDC_Command2);
+    ASSERT_NE(page(kInstallCaption, "install"), nullptr);
+    EXPECT_TRUE(exists("C:\\Tools" + kAddinFile));
+    EXPECT_FALSE(exists("C:\\Quorvane"));
 }
 
 TEST_F(PageScenario, MailLinkWithoutMailProgramSaysSoAndLeavesNoExcelRunning) {
