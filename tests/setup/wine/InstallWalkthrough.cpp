@@ -85,17 +85,7 @@ class Walkthrough {
     void prepare() {
         for (const auto& dir : {kRoot, kPackageDir, kLibraryDir})
             CreateDirectoryA(dir.c_str(), nullptr);
-        const std::string package = buildFile(QV_PACKAGE_DIR);
-        WIN32_FIND_DATAA found{};
-        HANDLE search = FindFirstFileA((package + "\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                    CopyFileA((package + "\\" + found.cFileName).c_str(),
-                              (kPackageDir + "\\" + found.cFileName).c_str(), FALSE);
-            } while (FindNextFileA(search, &found));
-            FindClose(search);
-        }
+        copyFolderFiles(buildFile(QV_PACKAGE_DIR), kPackageDir);
         configureExcel("11.0", "ls_addin1", "yes");
         registerExcel();
         std::printf("Package copied to %s; stand-in \"Excel.application\" registered.\n",

@@ -61,16 +61,8 @@ class PageScenario : public ::testing::Test {
         RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Quorvane11");
         for (const auto& dir : {kRoot, kPackageDir, kLibraryDir})
             ASSERT_TRUE(CreateDirectoryA(dir.c_str(), nullptr)) << dir;
-        const std::string package = buildFile(QV_PACKAGE_DIR);
-        WIN32_FIND_DATAA found{};
-        HANDLE search = FindFirstFileA((package + "\\*").c_str(), &found);
-        ASSERT_NE(search, INVALID_HANDLE_VALUE) << "the package is laid out by the build";
-        do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                CopyFileA((package + "\\" + found.cFileName).c_str(),
-                          (kPackageDir + "\\" + found.cFileName).c_str(), FALSE);
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
+        ASSERT_TRUE(copyFolderFiles(buildFile(QV_PACKAGE_DIR), kPackageDir))
+            << "the package is laid out by the build";
         configureExcel("11.0", "ls_addin1", "yes");
         registerExcel();
     }

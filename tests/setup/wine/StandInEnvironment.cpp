@@ -100,6 +100,19 @@ bool allStandInsEnd() {
     return true;
 }
 
+bool copyFolderFiles(const std::string& source, const std::string& destination) {
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA((source + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            CopyFileA((source + "\\" + found.cFileName).c_str(),
+                      (destination + "\\" + found.cFileName).c_str(), FALSE);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return true;
+}
+
 void endStandIns() {
     for (DWORD pid : runningStandIns()) {
         HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);

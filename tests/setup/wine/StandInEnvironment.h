@@ -23,6 +23,9 @@ inline const std::string kLogFile = kRoot + "\\excel.log";
 std::string buildFile(const char* unixPath);
 bool exists(const std::string& path);
 void writeFile(const std::string& path, const std::string& content);
+// Copies the files (not the subfolders) of `source` into the folder `destination`; false
+// when `source` cannot be read.
+bool copyFolderFiles(const std::string& source, const std::string& destination);
 // A text value, its key created when missing; false when either cannot be written.
 bool setText(HKEY root, const std::string& key, const char* name, const std::string& value);
 
