@@ -14,9 +14,23 @@ std::wstring windowText(HWND window) {
 
 constexpr int kMessageTextControl = 0xFFFF;
 
+std::string printable(const std::wstring& text) {
+    std::string bytes;
+    for (wchar_t c : text) bytes += c == L'\r' ? '|' : (c < 128 ? static_cast<char>(c) : '?');
+    return bytes;
+}
+
 }  // namespace
 
-MessageBoxWatcher::MessageBoxWatcher(Scope scope) : scope_(scope), thread_([this] { watch(); }) {}
+void PrintTo(const SeenMessage& message, std::ostream* out) {
+    *out << "[" << printable(message.title) << "] " << printable(message.text);
+}
+
+MessageBoxWatcher::MessageBoxWatcher(Scope scope)
+    : MessageBoxWatcher(scope == Scope::ThisProcess ? GetCurrentProcessId() : 0) {}
+
+MessageBoxWatcher::MessageBoxWatcher(DWORD process)
+    : process_(process), thread_([this] { watch(); }) {}
 
 MessageBoxWatcher::~MessageBoxWatcher() {
     stopping_ = true;
@@ -24,6 +38,8 @@ MessageBoxWatcher::~MessageBoxWatcher() {
 }
 
 std::vector<SeenMessage> MessageBoxWatcher::seen() {
+    // One more sweep first, so that a box shown just before the call is counted.
+    EnumWindows(visit, reinterpret_cast<LPARAM>(this));
     std::lock_guard<std::mutex> lock(mutex_);
     return seen_;
 }
@@ -41,8 +57,10 @@ BOOL CALLBACK MessageBoxWatcher::visit(HWND window, LPARAM self) {
     wchar_t className[16] = {};
     GetClassNameW(window, className, 16);
     auto* watcher = reinterpret_cast<MessageBoxWatcher*>(self);
-    const bool watched = watcher->scope_ == Scope::AnyProcess || process == GetCurrentProcessId();
-    if (watched && std::wstring(className) == L"#32770") watcher->answer(window);
+    const bool watched = watcher->process_ == 0 || process == watcher->process_;
+    // A box counts once it is visible: by then its text control holds the message.
+    if (watched && std::wstring(className) == L"#32770" && IsWindowVisible(window))
+        watcher->answer(window);
     return TRUE;
 }
 

@@ -1,10 +1,12 @@
 #pragma once
-// Answers the message boxes this process shows, from a thread of its own, and records their
-// title and text: a test sees each box the library shows and none blocks the run.
+// Answers message boxes from a thread of its own, pressing OK, and records their title and
+// text in order: a test sees each box the code under test shows and none blocks the run.
+// It watches this process, one given process, or every process.
 
 #include <windows.h>
 
 #include <atomic>
+#include <ostream>
 #include <mutex>
 #include <set>
 #include <string>
@@ -21,11 +23,15 @@ struct SeenMessage {
     }
 };
 
+// For readable test failures.
+void PrintTo(const SeenMessage& message, std::ostream* out);
+
 class MessageBoxWatcher {
   public:
     enum class Scope { ThisProcess, AnyProcess };
 
     explicit MessageBoxWatcher(Scope scope = Scope::ThisProcess);
+    explicit MessageBoxWatcher(DWORD process);
     ~MessageBoxWatcher();
     MessageBoxWatcher(const MessageBoxWatcher&) = delete;
     MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
@@ -37,7 +43,7 @@ class MessageBoxWatcher {
     static BOOL CALLBACK visit(HWND window, LPARAM self);
     void answer(HWND dialog);
 
-    const Scope scope_;
+    const DWORD process_;  // 0: any process
     std::atomic<bool> stopping_{false};
     std::mutex mutex_;
     std::vector<SeenMessage> seen_;

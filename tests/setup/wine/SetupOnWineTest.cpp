@@ -3,7 +3,7 @@
 
 #include "ComHandles.h"
 #include "ExcelLateBound.h"
-#include "BoxAnswerer.h"
+#include "MessageBoxWatcher.h"
 #include "StandInEnvironment.h"
 #include "RuntimeError.h"
 #include "ScriptingFileSystem.h"
@@ -25,6 +25,9 @@
 
 namespace qv::setup::testing {
 namespace {
+
+using qv::testing::MessageBoxWatcher;
+using qv::testing::SeenMessage;
 
 // The settings library placed in the package: the build's own, unless QV_SETUP_LIBRARY_FILE
 // names another build of it.
@@ -72,7 +75,7 @@ class SetupOnWine : public ::testing::Test {
         engine.folderForwardStep();
     }
 
-    BoxAnswerer watcher;
+    MessageBoxWatcher watcher;
     CallLog pageLog;
     FakePages pages{pageLog};
     qv::win::SystemCodePage codePage;
@@ -100,7 +103,7 @@ TEST_F(SetupOnWine, ExcelNotRegisteredEndsWithRuntimeReportAndChangesNothing) {
 
     EXPECT_EQ(
         watcher.seen(),
-        (std::vector<SeenBox>{
+        (std::vector<SeenMessage>{
             {L"QV_Setup", L"Run-time error '429':\r\n\r\nActiveX component can't create object"}}));
     EXPECT_FALSE(exists(systemDir + "\\QVU.exe"));
     EXPECT_FALSE(exists(systemDir + "\\IQV_v011.dll"));
@@ -109,7 +112,7 @@ TEST_F(SetupOnWine, ExcelNotRegisteredEndsWithRuntimeReportAndChangesNothing) {
 
 // QV_Setup.exe itself, answered box by box from here: the boxes it shows and its exit code.
 struct ProgramRun {
-    std::vector<SeenBox> seen;
+    std::vector<SeenMessage> seen;
     DWORD exitCode = STILL_ACTIVE;
 };
 
@@ -123,7 +126,7 @@ ProgramRun runSetupProgram() {
                         &startup, &process))
         return run;
     {
-        BoxAnswerer answerer(process.dwProcessId);
+        MessageBoxWatcher answerer(process.dwProcessId);
         // Bounded: a program that hangs must not hang the run.
         if (WaitForSingleObject(process.hProcess, 30000) != WAIT_OBJECT_0)
             TerminateProcess(process.hProcess, 99);
@@ -141,7 +144,7 @@ TEST_F(SetupOnWine, SetupProgramEndsAtStartUpWithoutUsableExcel) {
         const char* what;
         bool registered;
         DWORD exitCode;
-        SeenBox box;
+        SeenMessage box;
     } cases[] = {
         {"Excel not registered",
          false,
@@ -165,7 +168,7 @@ TEST_F(SetupOnWine, SetupProgramEndsAtStartUpWithoutUsableExcel) {
         }
         const ProgramRun run = runSetupProgram();
         EXPECT_EQ(run.exitCode, c.exitCode);
-        EXPECT_EQ(run.seen, std::vector<SeenBox>{c.box});
+        EXPECT_EQ(run.seen, std::vector<SeenMessage>{c.box});
     }
 }
 
@@ -175,7 +178,7 @@ TEST_F(SetupOnWine, ExcelEightEndsWithItsMessageBeforeAnyChange) {
     EXPECT_EQ(runSetup(engine, messages), 0);
 
     EXPECT_EQ(watcher.seen(),
-              (std::vector<SeenBox>{
+              (std::vector<SeenMessage>{
                   {L"Marrowick",
                    L"Quorvane works with Excel 2000 for Windows or later versions \r"
                    L"It does not work with Excel 97 or earlier versions, and does not work with \r"
@@ -282,8 +285,9 @@ TEST_F(SetupOnWine, ActivationDrivesExcelInOrderAndLeavesItRunning) {
             EXPECT_NE(line.find(" lcid=1033"), std::string::npos) << line;
         }
     }
-    EXPECT_EQ(watcher.seen(),
-              (std::vector<SeenBox>{{L"Quorvane Function", L"The Installation was succesfull"}}));
+    EXPECT_EQ(
+        watcher.seen(),
+        (std::vector<SeenMessage>{{L"Quorvane Function", L"The Installation was succesfull"}}));
     EXPECT_EQ(runningStandIns().size(), 1u) << "Excel stays open for the user";
 }
 
@@ -305,8 +309,9 @@ TEST_F(SetupOnWine, MissingToolbarMacroSwitchesOffOnOnAndStillSucceeds) {
                                   "AddIns.ITEM(Quorvane Function11)", "AddIn.INSTALLED=True",
                                   "addin start (Installed): CLibrary ok", "Application.ADDINS()",
                                   "AddIns.ITEM(Quorvane Function11)", "AddIn.INSTALLED=True"}));
-    EXPECT_EQ(watcher.seen(),
-              (std::vector<SeenBox>{{L"Quorvane Function", L"The Installation was succesfull"}}));
+    EXPECT_EQ(
+        watcher.seen(),
+        (std::vector<SeenMessage>{{L"Quorvane Function", L"The Installation was succesfull"}}));
 }
 
 TEST_F(SetupOnWine, MissingOldEntryShowsTheFolderPageTwice) {
@@ -357,11 +362,11 @@ TEST_F(SetupOnWine, OldWorkbookOpenInAnotherExcelStopsTheFolderStep) {
 
     EXPECT_TRUE(exists(workbook));
     EXPECT_FALSE(exists(kInstallDir + "\\Quorvane11.chm")) << "nothing copied";
-    const SeenBox closeWorkbooks{
+    const SeenMessage closeWorkbooks{
         L"Marrowick",
         L"Not can continue Install :\rPlese, Close all Workbooks of Microsoft Excel\rto can "
         L"Install this Add-inn."};
-    EXPECT_EQ(watcher.seen(), (std::vector<SeenBox>{closeWorkbooks, closeWorkbooks}));
+    EXPECT_EQ(watcher.seen(), (std::vector<SeenMessage>{closeWorkbooks, closeWorkbooks}));
     EXPECT_EQ(valuesOf("Software\\Quorvane11\\Groupdate").at("Dir").data, oldDir + '\0');
 }
 
