@@ -7,7 +7,6 @@
 
 namespace qv::setup::testing {
 
-// A file of the build tree, as Wine sees it through drive Z:.
 std::string buildFile(const char* unixPath) {
     std::string path = std::string("Z:") + unixPath;
     std::replace(path.begin(), path.end(), '/', '\\');
@@ -31,7 +30,6 @@ bool setText(HKEY root, const std::string& key, const char* name, const std::str
                           static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
 }
 
-// Every value of a key, by name, read straight from the registry.
 std::map<std::string, RawValue> valuesOf(const char* key) {
     std::map<std::string, RawValue> values;
     qv::win::UniqueHKey handle;
@@ -62,7 +60,6 @@ std::vector<std::string> logLines() {
     return lines;
 }
 
-// The stand-in's calls in order, without process starts and ends and without the locale.
 std::vector<std::string> excelCalls() {
     std::vector<std::string> calls;
     for (auto line : logLines()) {
@@ -74,7 +71,6 @@ std::vector<std::string> excelCalls() {
     return calls;
 }
 
-// Processes of the stand-in that have not ended.
 std::vector<DWORD> runningStandIns() {
     std::vector<DWORD> running;
     for (const auto& line : logLines()) {
@@ -88,7 +84,6 @@ std::vector<DWORD> runningStandIns() {
     return running;
 }
 
-// Waits, with a generous bound, for every stand-in process to end.
 bool allStandInsEnd() {
     for (DWORD pid : runningStandIns()) {
         HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
