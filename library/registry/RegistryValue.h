@@ -41,9 +41,9 @@ class PortableValue final : public ValueSource {
     Bytes toBytes() const override;
     std::int32_t toInt32() const override;
 
-      const Content& content() const { return content_; }
+    const Content& content() const { return content_; }
 
-private:
+  private:
     Content content_;
 };
 
