@@ -22,7 +22,10 @@ function(qv_add_gtest name)
     add_executable(${name} ${arg_SOURCES})
     target_link_libraries(${name} PRIVATE ${arg_LIBRARIES} GTest::gtest GTest::gtest_main)
     add_test(NAME ${name} COMMAND ${name})
-    set(environment "")
+    # The launcher ends a hung program before ctest's TIMEOUT kills the launcher itself, so
+    # that it can still clean up: it gets the same limit.
+    set(timeout 300)
+    set(environment "QV_WINE_TIME_LIMIT=${timeout}")
     if(arg_GUI)
         list(APPEND environment "QV_WINE_GUI=1")
     endif()
@@ -34,7 +37,7 @@ function(qv_add_gtest name)
         list(JOIN servers ":" server_list)
         list(APPEND environment "QV_WINE_REGISTER=${server_list}")
     endif()
-    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}" TIMEOUT 300)
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}" TIMEOUT ${timeout})
 endfunction()
 
 # A script run by Wine's cscript in a prefix of its own, after the COM servers named by
@@ -58,6 +61,9 @@ function(qv_add_script_test name script)
     add_test(NAME ${name}
              COMMAND ${PROJECT_SOURCE_DIR}/tools/run-script-test --bits ${QV_WINE_BITS} ${answering}
                      ${CMAKE_CURRENT_SOURCE_DIR}/${script})
-    # A message box nobody answers would block the script: end it instead.
-    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QV_WINE_REGISTER=${server_list}" TIMEOUT 120)
+    # A message box nobody answers would block the script: end it instead. The launcher gets
+    # the same limit, to end the script itself first and still clean up.
+    set(timeout 120)
+    set_tests_properties(${name} PROPERTIES
+        ENVIRONMENT "QV_WINE_REGISTER=${server_list};QV_WINE_TIME_LIMIT=${timeout}" TIMEOUT ${timeout})
 endfunction()

@@ -98,7 +98,8 @@ def main(source, target):
             expected_flags = PARAMFLAG_FIN | PARAMFLAG_FOPT | PARAMFLAG_FHASDEFAULT
             if data_type >= 0 or data_type & 0xFFFF != VT_BSTR or flags != expected_flags:
                 fail("%s.%s is not the optional BSTR with a default it should be" % (function, name))
-            struct.pack_into("<ii", data, info, variant_pointer, 0)
+            # Only the type changes: the name stays, for callers that name their arguments.
+            struct.pack_into("<i", data, info, variant_pointer)
             struct.pack_into("<i", data, info + 8, flags | PARAMFLAG_FOUT)
             patched += 1
     if patched == 0:

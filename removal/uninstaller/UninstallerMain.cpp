@@ -21,7 +21,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     qv::removal::win::UninstallerMainWindow window(instance, uninstaller);
     if (!window.create(showCommand)) return 0;
 
-    MSG message;
+    MSG message{};  // read as the exit code even if the first GetMessageA fails (-1)
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
