@@ -74,33 +74,43 @@ STDMETHODIMP CLibrary::GetTypeInfo(UINT index, LCID, ITypeInfo** info) {
     if (!info) return E_POINTER;
     *info = nullptr;
     if (index != 0) return DISP_E_BADINDEX;
-    const HRESULT result = loadTypeInfo();
-    if (FAILED(result)) return result;
-    dispatchInfo_->AddRef();
-    *info = dispatchInfo_.get();
-    return S_OK;
+    return guardedCall([&] {
+        const HRESULT result = loadTypeInfo();
+        if (FAILED(result)) return result;
+        dispatchInfo_->AddRef();
+        *info = dispatchInfo_.get();
+        return S_OK;
+    });
 }
 
 STDMETHODIMP CLibrary::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
     if (iid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
-    const HRESULT result = loadTypeInfo();
-    if (FAILED(result)) return result;
-    return DispGetIDsOfNames(vtableInfo_.get(), names, count, ids);
+    return guardedCall([&] {
+        const HRESULT result = loadTypeInfo();
+        if (FAILED(result)) return result;
+        return DispGetIDsOfNames(vtableInfo_.get(), names, count, ids);
+    });
 }
 
 STDMETHODIMP CLibrary::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* parameters,
                               VARIANT* result, EXCEPINFO* exception, UINT* argumentError) {
     if (iid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
     if (!parameters) return E_INVALIDARG;
-    const HRESULT loaded = loadTypeInfo();
-    if (FAILED(loaded)) return loaded;
-    DispatchArguments arguments(vtableInfo_.get(), id, flags, *parameters);
-    if (FAILED(arguments.status())) {
-        if (argumentError) *argumentError = arguments.argumentError();
-        return arguments.status();
-    }
-    return DispInvoke(static_cast<_CLibrary*>(this), vtableInfo_.get(), id, flags,
-                      arguments.parameters(), result, exception, argumentError);
+    return guardedCall([&] {
+        const HRESULT loaded = loadTypeInfo();
+        if (FAILED(loaded)) return loaded;
+        DispatchArguments arguments(vtableInfo_.get(), id, flags, *parameters);
+        if (FAILED(arguments.status())) {
+            if (argumentError) *argumentError = arguments.argumentError();
+            return arguments.status();
+        }
+        const HRESULT invoked =
+            DispInvoke(static_cast<_CLibrary*>(this), vtableInfo_.get(), id, flags,
+                       arguments.parameters(), result, exception, argumentError);
+        // The caller's variables get what the member gave back, whether or not it failed.
+        const HRESULT returned = arguments.returnReferences();
+        return FAILED(invoked) ? invoked : returned;
+    });
 }
 
 STDMETHODIMP CLibrary::InterfaceSupportsErrorInfo(REFIID iid) {

@@ -12,19 +12,24 @@
 
 #include <shellapi.h>
 
+#include <new>
+
 namespace qv::win {
 namespace {
 
 constexpr wchar_t kPrintersTitle[] = L"Quorvane";
 constexpr std::size_t kDefaultPrinterSize = 255;
 
-// Runs `body` with every error trapped: the error's description is shown afterwards.
+// Runs `body` with every error trapped: the error's description is shown afterwards. Running
+// out of memory is trapped too, as error 7, since these members never fail towards the caller.
 template <class Body>
 void trapped(Body&& body, UINT style, const std::wstring& title) {
     try {
         body();
     } catch (const LibraryError& error) {
         showLibraryMessage(error.description(), style, title);
+    } catch (const std::bad_alloc&) {
+        showLibraryMessage(LibraryError::runtime(kOutOfMemory).description(), style, title);
     }
 }
 

@@ -49,26 +49,28 @@ STDMETHODIMP CLibrary::lpValue_button_opt(BSTR* lpOpt, BSTR* lpSub_key, SHORT* r
     });
 }
 
-#define QV_RESET_WRITER(member, group)                                             \
-    STDMETHODIMP CLibrary::member() {                                              \
-        return withRules<ButtonSettings>(                                          \
-            self(), [&](ButtonSettings& buttons) { buttons.resetWriter(group); }); \
+// The reset writers. Which group each one resets is the settings tree's to say, by the
+// member's name.
+#define QV_RESET_WRITER(member)                                                               \
+    STDMETHODIMP CLibrary::member() {                                                         \
+        return withRules<ButtonSettings>(                                                     \
+            self(), [&](ButtonSettings& buttons) { buttons.resetWriterNamed(L"" #member); }); \
     }
-QV_RESET_WRITER(Set_button_Tl, 1)
-QV_RESET_WRITER(Set_button_IO, 2)
-QV_RESET_WRITER(Set_button_Blls, 3)
-QV_RESET_WRITER(Set_button_Stn, 4)
-QV_RESET_WRITER(Set_button_case, 5)
-QV_RESET_WRITER(Set_button_zoom, 6)
-QV_RESET_WRITER(Set_button_Num, 7)
-QV_RESET_WRITER(Set_button_Date, 8)
-QV_RESET_WRITER(Set_button_Brd, 9)
-QV_RESET_WRITER(Set_button_Hgt, 10)
-QV_RESET_WRITER(Set_button_Opt, 11)
-QV_RESET_WRITER(Set_button_Brds, 12)
-QV_RESET_WRITER(Set_button_colh, 14)
-QV_RESET_WRITER(Set_button_rowh, 15)
-QV_RESET_WRITER(Set_button_dotl, 16)
+QV_RESET_WRITER(Set_button_Tl)
+QV_RESET_WRITER(Set_button_IO)
+QV_RESET_WRITER(Set_button_Blls)
+QV_RESET_WRITER(Set_button_Stn)
+QV_RESET_WRITER(Set_button_case)
+QV_RESET_WRITER(Set_button_zoom)
+QV_RESET_WRITER(Set_button_Num)
+QV_RESET_WRITER(Set_button_Date)
+QV_RESET_WRITER(Set_button_Brd)
+QV_RESET_WRITER(Set_button_Hgt)
+QV_RESET_WRITER(Set_button_Opt)
+QV_RESET_WRITER(Set_button_Brds)
+QV_RESET_WRITER(Set_button_colh)
+QV_RESET_WRITER(Set_button_rowh)
+QV_RESET_WRITER(Set_button_dotl)
 #undef QV_RESET_WRITER
 
 STDMETHODIMP CLibrary::Set_change_values_buttons(SHORT* lpOption, SHORT* lpValue) {

@@ -2,6 +2,7 @@
 
 #include "LibraryError.h"
 
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -13,18 +14,46 @@ constexpr std::int32_t kInvalidPropertyValue = 380;
 constexpr std::int32_t kPathNotFound = 76;
 constexpr std::int32_t kFileAccessError = 75;
 
+// The clipboard could not be opened, or not be changed once open.
+LibraryError cannotOpenClipboard() {
+    return LibraryError(kCannotOpenClipboard, L"Can't open Clipboard");
+}
+
 // Holds the clipboard open for one operation.
 class OpenClipboardScope {
   public:
     OpenClipboardScope() {
-        if (!OpenClipboard(nullptr)) {
-            throw LibraryError(kCannotOpenClipboard, L"Can't open Clipboard");
-        }
+        if (!OpenClipboard(nullptr)) throw cannotOpenClipboard();
     }
     ~OpenClipboardScope() { CloseClipboard(); }
     OpenClipboardScope(const OpenClipboardScope&) = delete;
     OpenClipboardScope& operator=(const OpenClipboardScope&) = delete;
 };
+
+// A picture the library cannot use: none on the clipboard, or one it cannot read or write.
+LibraryError invalidPicture() {
+    return LibraryError(kInvalidPropertyValue, L"Invalid property value");
+}
+
+// A copy of the clipboard's bitmap or metafile: deleted here unless a new picture object,
+// which then owns it, takes it over.
+template <class Handle, auto destroy>
+class UniqueCopy {
+  public:
+    explicit UniqueCopy(Handle handle) : handle_(handle) {}
+    ~UniqueCopy() {
+        if (handle_) destroy(handle_);
+    }
+    UniqueCopy(const UniqueCopy&) = delete;
+    UniqueCopy& operator=(const UniqueCopy&) = delete;
+    Handle get() const { return handle_; }
+    void release() { handle_ = nullptr; }
+
+  private:
+    Handle handle_;
+};
+using UniqueBitmapCopy = UniqueCopy<HBITMAP, &DeleteObject>;
+using UniqueMetafileCopy = UniqueCopy<HENHMETAFILE, &DeleteEnhMetaFile>;
 
 class UniqueFile {
   public:
@@ -52,7 +81,7 @@ ComPtr<IPicture> pictureOf(PICTDESC& description) {
 std::vector<BYTE> bitmapFile(HBITMAP bitmap) {
     BITMAP properties{};
     if (!GetObjectW(bitmap, sizeof(properties), &properties)) {
-        throw LibraryError(kInvalidPropertyValue, L"Invalid property value");
+        throw invalidPicture();
     }
     BITMAPINFOHEADER header{};
     header.biSize = sizeof(header);
@@ -61,12 +90,18 @@ std::vector<BYTE> bitmapFile(HBITMAP bitmap) {
     header.biPlanes = 1;
     header.biBitCount = 24;
     header.biCompression = BI_RGB;
-    const DWORD rowSize = ((static_cast<DWORD>(properties.bmWidth) * 3 + 3) / 4) * 4;
-    header.biSizeImage = rowSize * static_cast<DWORD>(properties.bmHeight);
+    // GetDIBits writes bmHeight rows of this size: a size a bitmap file cannot state (over
+    // 32 bits, which 32-bit arithmetic would wrap round) makes the picture unusable.
+    constexpr std::uint64_t kOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    const std::uint64_t rowSize =
+        ((std::uint64_t{static_cast<DWORD>(properties.bmWidth)} * 3 + 3) / 4) * 4;
+    const std::uint64_t imageSize = rowSize * static_cast<DWORD>(properties.bmHeight);
+    if (imageSize > MAXDWORD - kOffBits) throw invalidPicture();
+    header.biSizeImage = static_cast<DWORD>(imageSize);
 
     BITMAPFILEHEADER fileHeader{};
     fileHeader.bfType = 0x4D42;  // "BM"
-    fileHeader.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    fileHeader.bfOffBits = static_cast<DWORD>(kOffBits);
     fileHeader.bfSize = fileHeader.bfOffBits + header.biSizeImage;
 
     std::vector<BYTE> file(fileHeader.bfSize);
@@ -77,8 +112,7 @@ std::vector<BYTE> bitmapFile(HBITMAP bitmap) {
                                file.data() + fileHeader.bfOffBits,
                                reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
     ReleaseDC(nullptr, screen);
-    if (rows != properties.bmHeight)
-        throw LibraryError(kInvalidPropertyValue, L"Invalid property value");
+    if (rows != properties.bmHeight) throw invalidPicture();
     return file;
 }
 
@@ -89,7 +123,7 @@ std::vector<BYTE> pictureFile(IPicture* picture) {
         throw LibraryError::runtime(kOutOfMemory);
     LONG size = 0;
     if (FAILED(picture->SaveAsFile(stream.get(), TRUE, &size))) {
-        throw LibraryError(kInvalidPropertyValue, L"Invalid property value");
+        throw invalidPicture();
     }
     std::vector<BYTE> file(static_cast<std::size_t>(size));
     const LARGE_INTEGER start{};
@@ -107,16 +141,26 @@ ComPtr<IPicture> clipboardPicture() {
     PICTDESC description{};
     description.cbSizeofstruct = sizeof(description);
     if (HANDLE bitmap = GetClipboardData(CF_BITMAP)) {
-        description.picType = PICTYPE_BITMAP;
-        description.bmp.hbitmap = static_cast<HBITMAP>(CopyImage(bitmap, IMAGE_BITMAP, 0, 0, 0));
-        if (description.bmp.hbitmap) return pictureOf(description);
+        UniqueBitmapCopy copy(static_cast<HBITMAP>(CopyImage(bitmap, IMAGE_BITMAP, 0, 0, 0)));
+        if (copy.get()) {
+            description.picType = PICTYPE_BITMAP;
+            description.bmp.hbitmap = copy.get();
+            ComPtr<IPicture> picture = pictureOf(description);
+            copy.release();
+            return picture;
+        }
     }
     if (HANDLE metafile = GetClipboardData(CF_ENHMETAFILE)) {
-        description.picType = PICTYPE_ENHMETAFILE;
-        description.emf.hemf = CopyEnhMetaFile(static_cast<HENHMETAFILE>(metafile), nullptr);
-        if (description.emf.hemf) return pictureOf(description);
+        UniqueMetafileCopy copy(CopyEnhMetaFile(static_cast<HENHMETAFILE>(metafile), nullptr));
+        if (copy.get()) {
+            description.picType = PICTYPE_ENHMETAFILE;
+            description.emf.hemf = copy.get();
+            ComPtr<IPicture> picture = pictureOf(description);
+            copy.release();
+            return picture;
+        }
     }
-    throw LibraryError(kInvalidPropertyValue, L"Invalid property value");
+    throw invalidPicture();
 }
 
 void savePicture(IPicture* picture, const std::string& path) {
@@ -144,7 +188,7 @@ void savePicture(IPicture* picture, const std::string& path) {
 
 void emptyClipboard() {
     OpenClipboardScope open;
-    EmptyClipboard();
+    if (!EmptyClipboard()) throw cannotOpenClipboard();
 }
 
 }  // namespace qv::win

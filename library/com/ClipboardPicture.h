@@ -18,7 +18,7 @@ ComPtr<IPicture> clipboardPicture();
 // Raises 76 when the folder does not exist and 75 when the file cannot be written.
 void savePicture(IPicture* picture, const std::string& path);
 
-// Empties the clipboard; raises 521 when it cannot be opened.
+// Empties the clipboard; raises 521 when it cannot be opened or emptied.
 void emptyClipboard();
 
 }  // namespace qv::win

@@ -5,6 +5,25 @@
 #include <oleauto.h>
 
 namespace qv::win {
+namespace {
+
+// The run-time error number of a failure: its own number when it carries one, the usual
+// number of the platform's failures that have one, otherwise 5.
+std::int32_t errorNumberOf(HRESULT result) {
+    if (HRESULT_FACILITY(result) == FACILITY_CONTROL) return HRESULT_CODE(result);
+    switch (result) {
+        case E_OUTOFMEMORY:
+            return kOutOfMemory;
+        case DISP_E_TYPEMISMATCH:
+            return kTypeMismatch;
+        case DISP_E_OVERFLOW:
+            return kOverflow;
+        default:
+            return kInvalidProcedureCall;
+    }
+}
+
+}  // namespace
 
 HRESULT hresultOf(std::int32_t errorNumber) {
     return MAKE_HRESULT(SEVERITY_ERROR, FACILITY_CONTROL, errorNumber & 0xFFFF);
@@ -30,9 +49,24 @@ void throwIfFailed(HRESULT result) {
         UniqueBstr text;
         if (SUCCEEDED(info->GetDescription(text.put()))) description = textOf(text.get());
     }
-    const bool numbered = HRESULT_FACILITY(result) == FACILITY_CONTROL;
-    const std::int32_t number =
-        numbered ? std::int32_t{HRESULT_CODE(result)} : std::int32_t{kInvalidProcedureCall};
+    const std::int32_t number = errorNumberOf(result);
+    if (description.empty()) description = runtimeErrorDescription(number);
+    throw LibraryError(number, description);
+}
+
+void throwIfFailed(HRESULT result, EXCEPINFO& exception) {
+    if (result != DISP_E_EXCEPTION) {
+        throwIfFailed(result);
+        return;
+    }
+    if (exception.pfnDeferredFillIn) exception.pfnDeferredFillIn(&exception);
+    const HRESULT failure = exception.scode ? exception.scode : hresultOf(exception.wCode);
+    std::wstring description = textOf(exception.bstrDescription);
+    SysFreeString(exception.bstrDescription);
+    SysFreeString(exception.bstrSource);
+    SysFreeString(exception.bstrHelpFile);
+    exception = EXCEPINFO{};
+    const std::int32_t number = errorNumberOf(failure);
     if (description.empty()) description = runtimeErrorDescription(number);
     throw LibraryError(number, description);
 }

@@ -20,6 +20,23 @@ HRESULT reportError(const LibraryError& error);
 // Raises a failure returned by a member called through the public interface again, with
 // the same number and description.
 void throwIfFailed(HRESULT result);
+// The same for a member called through IDispatch::Invoke, whose own failure comes back as
+// DISP_E_EXCEPTION with its number and description in `exception`, freed here.
+void throwIfFailed(HRESULT result, EXCEPINFO& exception);
+
+// Runs the body of a method that returns its own HRESULT, such as those of IDispatch, and
+// turns what escapes it (the allocator's or the runtime's exceptions, members trap their
+// own) into an HRESULT without error information.
+template <class Body>
+HRESULT guardedCall(Body&& body) noexcept {
+    try {
+        return body();
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    } catch (...) {
+        return E_UNEXPECTED;
+    }
+}
 
 // Runs a member's body and turns what it raises into the member's HRESULT.
 template <class Body>

@@ -2,6 +2,8 @@
 
 #include <oleauto.h>
 
+#include <cstring>
+
 namespace qv::win {
 namespace {
 
@@ -38,22 +40,32 @@ bool isByReferenceOf(const VARIANT& argument, VARTYPE type) {
     return V_VT(&argument) == (VT_BYREF | type);
 }
 
-// Types a typed by-reference parameter may point to that an argument can be converted to.
-bool isConvertibleTarget(VARTYPE type) {
-    switch (type) {
-        case VT_BSTR:
-        case VT_I2:
-        case VT_I4:
-        case VT_R4:
-        case VT_R8:
-        case VT_BOOL:
-        case VT_UI1:
-        case VT_CY:
-        case VT_DATE:
-            return true;
-        default:
-            return false;
+// Types a typed by-reference parameter may point to that an argument can be converted to,
+// with the size of their value.
+struct ConvertibleType {
+    VARTYPE type;
+    std::size_t size;
+};
+constexpr ConvertibleType kConvertibleTypes[] = {
+    {VT_BSTR, sizeof(BSTR)}, {VT_I2, sizeof(SHORT)},  {VT_I4, sizeof(LONG)},
+    {VT_R4, sizeof(FLOAT)},  {VT_R8, sizeof(DOUBLE)}, {VT_BOOL, sizeof(VARIANT_BOOL)},
+    {VT_UI1, sizeof(BYTE)},  {VT_CY, sizeof(CY)},     {VT_DATE, sizeof(DATE)},
+};
+
+const ConvertibleType* convertibleType(VARTYPE type) {
+    for (const ConvertibleType& convertible : kConvertibleTypes) {
+        if (convertible.type == type) return &convertible;
     }
+    return nullptr;
+}
+
+// Whether two values of one convertible type are the same: texts by their characters (a
+// member may reallocate a text in place), other types by their bytes.
+bool sameValue(const VARIANT& left, const VARIANT& right) {
+    if (V_VT(&left) != V_VT(&right)) return false;
+    if (V_VT(&left) == VT_BSTR) return textOf(V_BSTR(&left)) == textOf(V_BSTR(&right));
+    const ConvertibleType* type = convertibleType(V_VT(&left));
+    return type && std::memcmp(&left.lVal, &right.lVal, type->size) == 0;
 }
 
 }  // namespace
@@ -86,8 +98,12 @@ void DispatchArguments::prepare(ITypeInfo*, const FUNCDESC& function, const DISP
         const bool given = parameter < original.cArgs;
 
         if (!given) {
-            UniqueVariant& value = temporaries_.emplace_back();
             const PARAMDESC& description = element.paramdesc;
+            if (!(description.wParamFlags & (PARAMFLAG_FOPT | PARAMFLAG_FHASDEFAULT))) {
+                status_ = DISP_E_BADPARAMCOUNT;
+                return;
+            }
+            UniqueVariant& value = temporaries_.emplace_back();
             if ((description.wParamFlags & PARAMFLAG_FHASDEFAULT) && description.pparamdescex) {
                 VariantCopy(value.get(), &description.pparamdescex->varDefaultValue);
             } else {
@@ -113,10 +129,16 @@ void DispatchArguments::prepare(ITypeInfo*, const FUNCDESC& function, const DISP
             VariantCopy(value.get(), &original.rgvarg[index]);
             V_VT(&argument) = VT_BYREF | VT_VARIANT;
             V_VARIANTREF(&argument) = value.get();
-        } else if (isConvertibleTarget(target) && !isByReferenceOf(argument, target)) {
+        } else if (convertibleType(target) && !isByReferenceOf(argument, target)) {
             UniqueVariant& value = temporaries_.emplace_back();
-            const HRESULT result = VariantChangeTypeEx(value.get(), &original.rgvarg[index],
-                                                       LOCALE_USER_DEFAULT, 0, target);
+            HRESULT result = VariantChangeTypeEx(value.get(), &original.rgvarg[index],
+                                                 LOCALE_USER_DEFAULT, 0, target);
+            // A script variable: it is to get back what the member changes.
+            if (SUCCEEDED(result) && isByReferenceOf(argument, VT_VARIANT)) {
+                ConvertedReference& reference = converted_.emplace_back(
+                    ConvertedReference{V_VARIANTREF(&argument), value.get(), {}});
+                result = VariantCopy(reference.passed.get(), value.get());
+            }
             if (FAILED(result)) {
                 status_ = result;
                 argumentError_ = index;
@@ -130,6 +152,15 @@ void DispatchArguments::prepare(ITypeInfo*, const FUNCDESC& function, const DISP
     }
     prepared_.rgvarg = arguments_.data();
     prepared_.cArgs = parameterCount;
+}
+
+HRESULT DispatchArguments::returnReferences() {
+    for (ConvertedReference& reference : converted_) {
+        if (sameValue(*reference.passed.get(), *reference.converted)) continue;
+        const HRESULT result = VariantCopy(reference.variable, reference.converted);
+        if (FAILED(result)) return result;
+    }
+    return S_OK;
 }
 
 }  // namespace qv::win

@@ -18,8 +18,6 @@ std::atomic<long> locks{0};
 
 }  // namespace
 
-HMODULE libraryModule() { return module; }
-
 std::wstring libraryPath() {
     std::vector<wchar_t> path(MAX_PATH);
     for (;;) {

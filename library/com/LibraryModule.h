@@ -1,5 +1,5 @@
 #pragma once
-// The library file itself: its handle and path, and the locks on its class factory.
+// The library file itself: its path, and the locks on its class factory.
 
 #include <windows.h>
 
@@ -7,7 +7,6 @@
 
 namespace qv::win {
 
-HMODULE libraryModule();
 std::wstring libraryPath();
 
 void lockLibrary();

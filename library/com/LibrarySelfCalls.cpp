@@ -3,6 +3,7 @@
 #include "ComError.h"
 #include "ComHandles.h"
 #include "LibraryMessage.h"
+#include "SettingsTree.h"
 #include "SystemCodePage.h"
 #include "VariantValue.h"
 
@@ -48,28 +49,6 @@ UniqueVariant variantOf(const PortableValue& value) {
     return result;
 }
 
-// The reset writers of the groups, by group number (nullptr: the group has none).
-using ResetMember = HRESULT (STDMETHODCALLTYPE _CLibrary::*)();
-constexpr ResetMember kResetWriters[] = {
-    nullptr,
-    &_CLibrary::Set_button_Tl,
-    &_CLibrary::Set_button_IO,
-    &_CLibrary::Set_button_Blls,
-    &_CLibrary::Set_button_Stn,
-    &_CLibrary::Set_button_case,
-    &_CLibrary::Set_button_zoom,
-    &_CLibrary::Set_button_Num,
-    &_CLibrary::Set_button_Date,
-    &_CLibrary::Set_button_Brd,
-    &_CLibrary::Set_button_Hgt,
-    &_CLibrary::Set_button_Opt,
-    &_CLibrary::Set_button_Brds,
-    nullptr,
-    &_CLibrary::Set_button_colh,
-    &_CLibrary::Set_button_rowh,
-    &_CLibrary::Set_button_dotl,
-};
-
 }  // namespace
 
 bool LibrarySelfCalls::CreateRegistryKey(RegistryRoot root, const std::wstring& keyName) {
@@ -110,8 +89,17 @@ void LibrarySelfCalls::SetRegistryValue(RegistryRoot root, const std::wstring& k
 void LibrarySelfCalls::prcChecked_Key_RG() { throwIfFailed(library_->prcChecked_Key_RG()); }
 
 void LibrarySelfCalls::resetWriter(int group) {
-    if (group < 1 || group >= static_cast<int>(std::size(kResetWriters))) return;
-    if (const ResetMember writer = kResetWriters[group]) throwIfFailed((library_->*writer)());
+    const ButtonGroup* found = buttonGroup(group);
+    if (!found || !found->resetWriter) return;
+    // The settings tree knows the writer by its name, so it is called by name.
+    LPOLESTR names[] = {const_cast<LPOLESTR>(found->resetWriter)};
+    DISPID id = DISPID_UNKNOWN;
+    throwIfFailed(library_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id));
+    DISPPARAMS none{};
+    EXCEPINFO exception{};
+    const HRESULT result = library_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD,
+                                            &none, nullptr, &exception, nullptr);
+    throwIfFailed(result, exception);
 }
 
 bool LibrarySelfCalls::Delete_information_All() {

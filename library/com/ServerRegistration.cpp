@@ -4,6 +4,8 @@
 #include "IQV_v011.h"
 #include "LibraryModule.h"
 
+#include <cwchar>
+#include <iterator>
 #include <string>
 
 namespace qv::win {
@@ -52,6 +54,21 @@ HRESULT writeEntry(const RegistryEntry& entry, const std::wstring& modulePath) {
     return status == ERROR_SUCCESS ? S_OK : HRESULT_FROM_WIN32(status);
 }
 
+// Whether HKEY_CLASSES_ROOT\TypeLib\{LIBID}\<major.minor> exists.
+bool typeLibraryRegistered() {
+    wchar_t libraryId[40] = {};
+    if (!StringFromGUID2(LIBID_IQV_v011, libraryId, static_cast<int>(std::size(libraryId)))) {
+        return true;  // cannot tell: let UnRegisterTypeLib decide
+    }
+    wchar_t version[16] = {};  // as RegisterTypeLib writes it: hexadecimal digits
+    swprintf(version, std::size(version), L"%x.%x", kTypeLibraryMajor, kTypeLibraryMinor);
+    const std::wstring key = std::wstring(L"TypeLib\\") + libraryId + L"\\" + version;
+    UniqueHKey registered;
+    const LONG status =
+        RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, registered.put());
+    return status != ERROR_FILE_NOT_FOUND;
+}
+
 }  // namespace
 
 HRESULT registerServer() {
@@ -69,16 +86,22 @@ HRESULT registerServer() {
 }
 
 HRESULT unregisterServer() {
+    // What is already gone is not a failure, so unregistering twice succeeds; any other
+    // failure is the caller's to know.
     const wchar_t* deleted = nullptr;
     for (auto entry = std::rbegin(kEntries); entry != std::rend(kEntries); ++entry) {
         if (deleted && std::wstring(deleted) == entry->key) continue;
-        RegDeleteKeyW(HKEY_CLASSES_ROOT, entry->key);
+        const LONG status = RegDeleteKeyW(HKEY_CLASSES_ROOT, entry->key);
+        if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) {
+            return HRESULT_FROM_WIN32(status);
+        }
         deleted = entry->key;
     }
-    const HRESULT result = UnRegisterTypeLib(LIBID_IQV_v011, kTypeLibraryMajor, kTypeLibraryMinor,
-                                             kTypeLibraryLocale, kSystemKind);
-    // Nothing left to remove is not a failure.
-    return result == TYPE_E_REGISTRYACCESS || result == TYPE_E_LIBNOTREGISTERED ? S_OK : result;
+    // UnRegisterTypeLib of a library that is not registered fails, and not with one agreed
+    // code (Wine gives E_INVALIDARG): look for the registered version first.
+    if (!typeLibraryRegistered()) return S_OK;
+    return UnRegisterTypeLib(LIBID_IQV_v011, kTypeLibraryMajor, kTypeLibraryMinor,
+                             kTypeLibraryLocale, kSystemKind);
 }
 
 }  // namespace qv::win

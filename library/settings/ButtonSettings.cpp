@@ -47,9 +47,13 @@ std::int16_t ButtonSettings::lpValue_button_opt(const std::wstring& lpOpt,
 
 void ButtonSettings::resetWriter(int group) {
     const ButtonGroup* found = buttonGroup(group);
-    if (!found || !found->hasResetWriter) return;
+    if (!found || !found->resetWriter) return;
     calls_.SetRegistryValue(kCurrentUser, settingsPath(std::wstring(found->key) + L"\\S"), L"value",
                             kTextValue, PortableValue(L"1"));
+}
+
+void ButtonSettings::resetWriterNamed(const std::wstring& writer) {
+    if (const ButtonGroup* found = buttonGroupResetBy(writer)) resetWriter(found->number);
 }
 
 void ButtonSettings::Set_change_values_buttons(std::int16_t group, std::int16_t value) {
@@ -79,11 +83,11 @@ void ButtonSettings::prcChecked_Key_RG_subkeys(std::int16_t group) {
 
 void ButtonSettings::Reset_options_button_now(std::int16_t group) {
     const ButtonGroup* chosen = buttonGroup(group);
-    if (!chosen || !chosen->hasResetWriter) return;  // Altrows resets nothing
+    if (!chosen || !chosen->resetWriter) return;  // Altrows resets nothing
     // Table order, except that for the last group the Rowh writer runs before Colh.
     std::vector<int> order;
     for (const auto& other : buttonGroups()) {
-        if (other.hasResetWriter && other.number != group) order.push_back(other.number);
+        if (other.resetWriter && other.number != group) order.push_back(other.number);
     }
     if (group == 16) std::iter_swap(order.end() - 2, order.end() - 1);
     for (const int other : order) calls_.resetWriter(other);

@@ -24,6 +24,8 @@ class ButtonSettings {
 
     // Writes "1" into the selection key of a group that has a reset writer.
     void resetWriter(int group);
+    // The reset writer named `writer` (Set_button_Tl, ...): resets the group it belongs to.
+    void resetWriterNamed(const std::wstring& writer);
     // Writes the decimal text of `value` into the selection key of group 1 to 16.
     void Set_change_values_buttons(std::int16_t group, std::int16_t value);
 

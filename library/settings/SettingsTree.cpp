@@ -15,22 +15,22 @@ const std::vector<const wchar_t*> kZoomKeys = {L"G", L"S"};
 
 const std::vector<ButtonGroup>& buttonGroups() {
     static const std::vector<ButtonGroup> groups = {
-        {1, L"Tl", kSlotsAndSelection, true, L"tl", L"TL"},
-        {2, L"IO", kSlotsAndSelection, true, L"io", L"IO"},
-        {3, L"Blls", kSlotsAndSelection, true, L"blls", L"BLLS"},
-        {4, L"Stn", kSlotsAndSelection, true, L"stn", nullptr},
-        {5, L"Ccase", kSelectionOnly, true, nullptr, nullptr},
-        {6, L"Zoom", kZoomKeys, true, nullptr, nullptr},
-        {7, L"Num", kSlotsAndSelection, true, L"num", L"NUM"},
-        {8, L"Date", kSlotsAndSelection, true, L"date", L"DATE"},
-        {9, L"Brd", kSlotsAndSelection, true, L"brd", nullptr},
-        {10, L"Hgt", kSlotsAndSelection, true, L"hgt", L"HGT"},
-        {11, L"Opt", kSlotsAndSelection, true, L"opt", nullptr},
-        {12, L"Brds", kSlotsAndSelection, true, L"brds", nullptr},
-        {13, L"Altrows", kSelectionOnly, false, L"altrows", nullptr},
-        {14, L"Colh", kSelectionOnly, true, L"colh", nullptr},
-        {15, L"Rowh", kSelectionOnly, true, L"rowh", nullptr},
-        {16, L"Dotl", kSelectionOnly, true, L"dotl", nullptr},
+        {1, L"Tl", kSlotsAndSelection, L"Set_button_Tl", L"tl", L"TL"},
+        {2, L"IO", kSlotsAndSelection, L"Set_button_IO", L"io", L"IO"},
+        {3, L"Blls", kSlotsAndSelection, L"Set_button_Blls", L"blls", L"BLLS"},
+        {4, L"Stn", kSlotsAndSelection, L"Set_button_Stn", L"stn", nullptr},
+        {5, L"Ccase", kSelectionOnly, L"Set_button_case", nullptr, nullptr},
+        {6, L"Zoom", kZoomKeys, L"Set_button_zoom", nullptr, nullptr},
+        {7, L"Num", kSlotsAndSelection, L"Set_button_Num", L"num", L"NUM"},
+        {8, L"Date", kSlotsAndSelection, L"Set_button_Date", L"date", L"DATE"},
+        {9, L"Brd", kSlotsAndSelection, L"Set_button_Brd", L"brd", nullptr},
+        {10, L"Hgt", kSlotsAndSelection, L"Set_button_Hgt", L"hgt", L"HGT"},
+        {11, L"Opt", kSlotsAndSelection, L"Set_button_Opt", L"opt", nullptr},
+        {12, L"Brds", kSlotsAndSelection, L"Set_button_Brds", L"brds", nullptr},
+        {13, L"Altrows", kSelectionOnly, nullptr, L"altrows", nullptr},
+        {14, L"Colh", kSelectionOnly, L"Set_button_colh", L"colh", nullptr},
+        {15, L"Rowh", kSelectionOnly, L"Set_button_rowh", L"rowh", nullptr},
+        {16, L"Dotl", kSelectionOnly, L"Set_button_dotl", L"dotl", nullptr},
     };
     return groups;
 }
@@ -39,6 +39,13 @@ const ButtonGroup* buttonGroup(int number) {
     const auto& groups = buttonGroups();
     if (number < 1 || number > static_cast<int>(groups.size())) return nullptr;
     return &groups[static_cast<std::size_t>(number - 1)];
+}
+
+const ButtonGroup* buttonGroupResetBy(const std::wstring& writer) {
+    for (const auto& group : buttonGroups()) {
+        if (group.resetWriter && writer == group.resetWriter) return &group;
+    }
+    return nullptr;
 }
 
 std::wstring settingsPath(const std::wstring& relative) {

@@ -16,7 +16,7 @@ struct ButtonGroup {
     std::int16_t number;                  // the lpOption of the group operations, 1 to 16
     const wchar_t* key;                   // group key below the settings key, as written
     std::vector<const wchar_t*> subKeys;  // in creation (and deletion) order
-    bool hasResetWriter;                  // one of the Set_button_* members puts it back to "1"
+    const wchar_t* resetWriter;           // the member that puts it back to "1", or nullptr
     const wchar_t* customIndexValue;      // value of the settings key, or nullptr
     const wchar_t* nameTableCode;         // code of the worksheet name tables, or nullptr
 };
@@ -26,6 +26,9 @@ const std::vector<ButtonGroup>& buttonGroups();
 
 // The group numbered `number`, or nothing for a number outside 1 to 16.
 const ButtonGroup* buttonGroup(int number);
+
+// The group whose reset writer is the member named `writer`, or nothing.
+const ButtonGroup* buttonGroupResetBy(const std::wstring& writer);
 
 // "Software\Quorvane11\Groupdate\" + relative path.
 std::wstring settingsPath(const std::wstring& relative);

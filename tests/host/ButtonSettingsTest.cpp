@@ -86,7 +86,7 @@ TEST_F(ButtonSettingsTest, WritersLandOnlyInKeysThatExist) {
         SCOPED_TRACE(group.key);
         buttons_.Set_change_values_buttons(group.number, 7);
         buttons_.resetWriter(group.number);
-        const std::wstring expected = group.hasResetWriter ? L"1" : L"7";
+        const std::wstring expected = group.resetWriter ? L"1" : L"7";
         EXPECT_EQ(stored(std::wstring(group.key) + L"\\S", L"value"), RegistryValue(expected));
     }
 }

@@ -31,8 +31,24 @@ TEST(SettingsTreeTest, GroupsAreFoundByNumberOnly) {
     EXPECT_EQ(buttonGroup(0), nullptr);
     EXPECT_EQ(buttonGroup(17), nullptr);
     EXPECT_STREQ(buttonGroup(13)->key, L"Altrows");
-    EXPECT_FALSE(buttonGroup(13)->hasResetWriter);
+    EXPECT_EQ(buttonGroup(13)->resetWriter, nullptr);
     EXPECT_EQ(buttonGroup(5)->customIndexValue, nullptr);
+}
+
+TEST(SettingsTreeTest, AResetWriterIsFoundByItsMembersNameOnly) {
+    const std::pair<const wchar_t*, const wchar_t*> found[] = {
+        {L"Set_button_Tl", L"Tl"},
+        {L"Set_button_case", L"Ccase"},  // the member's name is not the group key's
+        {L"Set_button_dotl", L"Dotl"},
+    };
+    for (const auto& [writer, key] : found) {
+        const ButtonGroup* group = buttonGroupResetBy(writer);
+        ASSERT_NE(group, nullptr) << writer;
+        EXPECT_STREQ(group->key, key);
+    }
+    for (const wchar_t* other : {L"Set_button_Altrows", L"Tl", L""}) {
+        EXPECT_EQ(buttonGroupResetBy(other), nullptr);
+    }
 }
 
 }  // namespace

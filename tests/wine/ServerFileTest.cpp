@@ -168,6 +168,18 @@ TEST_F(TypeLibraryTest, DefaultValueIsAnOptionalVariantByReferenceDefaultingToEm
         SCOPED_TRACE(member);
         const FUNCDESC* description = function(member);
         ASSERT_NE(description, nullptr);
+        // VBA's named arguments (DefaultValue:=) find the parameter by this name.
+        // GetNames gives the member's name, then its parameters' names in order.
+        std::array<BSTR, 8> names{};
+        UINT count = 0;
+        ASSERT_EQ(vtable_->GetNames(description->memid, names.data(),
+                                    static_cast<UINT>(names.size()), &count),
+                  S_OK);
+        std::array<UniqueBstr, 8> held;
+        for (UINT index = 0; index < count; ++index) held[index].reset(names[index]);
+        const UINT nameIndex = static_cast<UINT>(description->cParams) - 1;
+        ASSERT_GT(count, nameIndex);
+        EXPECT_EQ(win::textOf(held[nameIndex].get()), L"DefaultValue");
         const ELEMDESC& parameter = description->lprgelemdescParam[description->cParams - 2];
         ASSERT_EQ(parameter.tdesc.vt, VT_PTR);
         EXPECT_EQ(parameter.tdesc.lptdesc->vt, VT_VARIANT);

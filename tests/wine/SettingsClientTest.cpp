@@ -89,6 +89,68 @@ TEST_F(SettingsClientTest, RecordsKeepTheirStoredForms) {
     EXPECT_EQ(installed, VARIANT_TRUE);
 }
 
+// The chosen option of every group, by group key: what the selection keys hold.
+std::vector<std::wstring> chosenOptions(_CLibrary* library, const std::vector<std::wstring>& keys) {
+    std::vector<std::wstring> options;
+    for (const std::wstring& key : keys) {
+        UniqueBstr keyName(L"Software\\Quorvane11\\Groupdate\\" + key + L"\\S");
+        UniqueBstr valueName(L"value");
+        UniqueVariant value;
+        EXPECT_EQ(
+            library->GetRegistryValueX(keyName.get(), valueName.get(), 1, nullptr, value.get()),
+            S_OK);
+        options.push_back(variantText(*value.get()));
+    }
+    return options;
+}
+
+TEST_F(SettingsClientTest, EachResetWriterAndTheResetReachTheGroupsTheyServe) {
+    // The groups in number order with the member that resets each (none for Altrows).
+    const std::pair<const wchar_t*, const wchar_t*> groups[] = {
+        {L"Tl", L"Set_button_Tl"},      {L"IO", L"Set_button_IO"},
+        {L"Blls", L"Set_button_Blls"},  {L"Stn", L"Set_button_Stn"},
+        {L"Ccase", L"Set_button_case"}, {L"Zoom", L"Set_button_zoom"},
+        {L"Num", L"Set_button_Num"},    {L"Date", L"Set_button_Date"},
+        {L"Brd", L"Set_button_Brd"},    {L"Hgt", L"Set_button_Hgt"},
+        {L"Opt", L"Set_button_Opt"},    {L"Brds", L"Set_button_Brds"},
+        {L"Altrows", nullptr},          {L"Colh", L"Set_button_colh"},
+        {L"Rowh", L"Set_button_rowh"},  {L"Dotl", L"Set_button_dotl"},
+    };
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Quorvane11");
+    ASSERT_EQ(library_->prcChecked_Key_RG(), S_OK);
+    std::vector<std::wstring> keys;
+    for (SHORT group = 1; group <= 16; ++group) {
+        ASSERT_EQ(library_->prcChecked_Key_RG_subkeys(&group), S_OK);
+        keys.push_back(groups[group - 1].first);
+    }
+    const auto chooseSevenEverywhere = [&] {
+        for (SHORT group = 1; group <= 16; ++group) {
+            SHORT seven = 7;
+            ASSERT_EQ(library_->Set_change_values_buttons(&group, &seven), S_OK);
+        }
+    };
+    for (std::size_t index = 0; index < std::size(groups); ++index) {
+        SCOPED_TRACE(::testing::Message() << "group " << index + 1);
+        chooseSevenEverywhere();
+        std::vector<std::wstring> expected(16, L"7");
+        if (const wchar_t* writer = groups[index].second) {
+            EXPECT_EQ(callByName(library_.get(), writer, {}).status, S_OK);
+            expected[index] = L"1";
+        }
+        EXPECT_EQ(chosenOptions(library_.get(), keys), expected);
+
+        // The reset runs every other group's writer, through the object's own interface.
+        chooseSevenEverywhere();
+        SHORT chosen = static_cast<SHORT>(index + 1);
+        ASSERT_EQ(library_->Reset_options_button_now(&chosen), S_OK);
+        for (std::size_t other = 0; other < std::size(groups); ++other) {
+            const bool reset = groups[index].second && groups[other].second && other != index;
+            expected[other] = reset ? L"1" : L"7";
+        }
+        EXPECT_EQ(chosenOptions(library_.get(), keys), expected);
+    }
+}
+
 TEST_F(SettingsClientTest, A1001FromADeepCallReachesTheOuterCaller) {
     // A volatile product key refuses the lasting settings key below it: the error of
     // CreateRegistryKey travels out through prcChecked_Key_RG and prcDir unchanged.

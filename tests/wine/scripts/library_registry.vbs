@@ -127,5 +127,76 @@ Sub RaisedErrors()
 End Sub
 RaisedErrors
 
+' Whether the value `name` of the test key exists, as WScript.Shell reads the registry.
+Function IsStored(name)
+    On Error Resume Next
+    Dim found
+    found = shell.RegRead("HKCU\" & Key & "\" & name)
+    IsStored = (Err.Number = 0)
+    Err.Clear
+End Function
+
+' Calls a member leaving out one of its required arguments: the case named by `label`.
+Sub LeaveOutRequired(label)
+    Select Case label
+        Case "lpValue_button without lpSub_key"
+            readBack = library.lpValue_button("1")
+        Case "GetRegistryValue without KeyType"
+            readBack = library.GetRegistryValue(HKCU, Key, "number")
+        Case "SetRegistryValue of text without value"
+            library.SetRegistryValue HKCU, Key, "omittedText", 1
+        Case "SetRegistryValue of type 2 without value"
+            library.SetRegistryValue HKCU, Key, "omittedType2", 2
+        Case "SetRegistryValueX without value"
+            library.SetRegistryValueX Key, "omittedX", 1
+    End Select
+End Sub
+
+' Required arguments left out are the wrong number of arguments, and the member does
+' nothing; optional ones may be left out (above).
+Sub RequiredArgumentsLeftOut()
+    Dim label
+    On Error Resume Next
+    For Each label In Array("lpValue_button without lpSub_key", "GetRegistryValue without KeyType", _
+            "SetRegistryValue of text without value", "SetRegistryValue of type 2 without value", _
+            "SetRegistryValueX without value")
+        LeaveOutRequired label
+        ExpectError 450, "Wrong number of arguments or invalid property assignment", label
+    Next
+    Expect IsStored("number"), "a stored value is seen"
+    For Each label In Array("omittedText", "omittedType2", "omittedX")
+        Expect Not IsStored(label), "nothing written to " & label
+    Next
+End Sub
+RequiredArgumentsLeftOut
+
+' A text passed by reference to prcLink comes back to the caller's variable through the
+' ANSI code page; a member that leaves its argument alone leaves the variable alone, type
+' and all. Wine's VBScript lacks ChrW: the letter outside the code page (Greek capital
+' omega) comes from JScript. The target cannot be opened, so nothing is started.
+Sub ReferencesComeBack()
+    Dim jscript, omega, link, group, label
+    On Error Resume Next
+    Set jscript = CreateObject("ScriptControl")
+    jscript.Language = "JScript"
+    omega = jscript.Eval("String.fromCharCode(0x3A9)")
+    ExpectError 0, "", "a letter outside the code page from JScript"
+    Expect Len(omega) = 1 And omega <> "O" And omega <> "?", "one letter, not its replacement"
+    For Each label In Array("prcLink", "prcLink_About")
+        link = "C:\no\such\" & omega & "document.pdf"
+        If label = "prcLink" Then library.prcLink link Else library.prcLink_About link
+        ExpectError 0, "", label
+        Expect VarType(link) = vbString And Len(link) = 24, label & ": a text of the same length"
+        Expect Mid(link, 12, 1) <> omega, label & ": omega is replaced: " & link
+        Expect Left(link, 11) = "C:\no\such\" And Mid(link, 13) = "document.pdf", _
+            label & ": the other letters are unchanged"
+    Next
+    group = CLng(3)
+    readBack = library.lpValue_print(group)
+    ExpectError 0, "", "lpValue_print"
+    Expect VarType(group) = vbLong And group = 3, "an argument left alone keeps its type"
+End Sub
+ReferencesComeBack
+
 WScript.Echo "script complete"
 WScript.Quit failures
