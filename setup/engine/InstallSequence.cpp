@@ -64,11 +64,12 @@ void SetupEngine::termsForwardStep() {
 void SetupEngine::folderForwardStep() {
     // An empty folder would install into the current drive's root and record no folder at
     // all, which the update and the uninstaller then cannot use: the page stays instead.
-    if (trimBlanks(pages_.folderText()).empty()) {
+    const std::wstring folder = trimBlanks(pages_.folderText());
+    if (folder.empty()) {
         messages_.show(kEmptyFolderMessage, MessageIcon::Information, kTitle);
         return;
     }
-    gInstall_Path = upperCase(trimBlanks(pages_.folderText()));
+    gInstall_Path = upperCase(folder);
     gExit_Install = false;
     if (!gFolder_Chosen) prcCreate_Default_Folder();
     pages_.setLabelVisible(PageLabel::Copy, true);

@@ -49,6 +49,9 @@ class ComApartment {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // A drive without its medium (an empty CD or card reader opened in the folder chooser)
+    // fails the call instead of raising the system's own box: the wizard says so itself.
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     ComApartment apartment;

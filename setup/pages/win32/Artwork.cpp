@@ -43,14 +43,17 @@ void frameRect(HDC dc, const RECT& area, COLORREF colour) {
 }
 
 void horizontalGradient(HDC dc, const RECT& area, COLORREF from, COLORREF to) {
-    const int width = area.right - area.left;
-    for (int x = 0; x < width; x += 2) {
-        const auto mix = [&](int a, int b) { return a + (b - a) * x / (width > 1 ? width : 1); };
-        const RECT strip{area.left + x, area.top, area.left + x + 2, area.bottom};
-        fill(dc, strip,
-             RGB(mix(GetRValue(from), GetRValue(to)), mix(GetGValue(from), GetGValue(to)),
-                 mix(GetBValue(from), GetBValue(to))));
-    }
+    const auto corner = [](LONG x, LONG y, COLORREF colour) {
+        return TRIVERTEX{x,
+                         y,
+                         static_cast<COLOR16>(GetRValue(colour) << 8),
+                         static_cast<COLOR16>(GetGValue(colour) << 8),
+                         static_cast<COLOR16>(GetBValue(colour) << 8),
+                         0};
+    };
+    TRIVERTEX corners[] = {corner(area.left, area.top, from), corner(area.right, area.bottom, to)};
+    GRADIENT_RECT rectangle{0, 1};
+    GradientFill(dc, corners, 2, &rectangle, 1, GRADIENT_FILL_RECT_H);
 }
 
 void text(HDC dc, RECT area, const wchar_t* words, HFONT font, COLORREF colour, UINT format) {
@@ -80,8 +83,11 @@ void drawBanner(HDC dc, const RECT& area) {
                           {start + span * 3 / 4, bottom - height * 3 / 5},
                           {start + span, bottom - height * 4 / 5}};
     Polyline(dc, line, 5);
-    const auto title = createFont(L"Verdana", height > 50 ? 20 : 14, true);
-    const auto subtitle = createFont(L"Verdana", 8, false);
+    // Every paint draws the pictures again: their fonts are made once, for the program's life.
+    static const UniqueFont largeTitle = createFont(L"Verdana", 20, true);
+    static const UniqueFont smallTitle = createFont(L"Verdana", 14, true);
+    static const UniqueFont subtitle = createFont(L"Verdana", 8, false);
+    const UniqueFont& title = height > 50 ? largeTitle : smallTitle;
     RECT titleArea{area.left + 14, area.top, area.right, area.top + height * 2 / 3};
     text(dc, titleArea, L"Quorvane", title.get(), RGB(255, 255, 255),
          DT_LEFT | DT_BOTTOM | DT_SINGLELINE);
@@ -94,7 +100,7 @@ void drawBanner(HDC dc, const RECT& area) {
 RECT drawCard(HDC dc, const RECT& area, const wchar_t* caption) {
     fill(dc, area, kPaper);
     frameRect(dc, area, RGB(160, 170, 180));
-    const auto font = createFont(L"Verdana", 7, false);
+    static const UniqueFont font = createFont(L"Verdana", 7, false);
     RECT captionArea{area.left, area.bottom - 16, area.right, area.bottom - 2};
     text(dc, captionArea, caption, font.get(), kDeepBlue, DT_CENTER | DT_SINGLELINE | DT_VCENTER);
     return RECT{area.left + 6, area.top + 6, area.right - 6, area.bottom - 18};
@@ -102,7 +108,7 @@ RECT drawCard(HDC dc, const RECT& area, const wchar_t* caption) {
 
 void drawFunctions(HDC dc, const RECT& area) {
     const RECT inner = drawCard(dc, area, L"Functions");
-    const auto font = createFont(L"Times New Roman", 22, true);
+    static const UniqueFont font = createFont(L"Times New Roman", 22, true);
     text(dc, inner, L"fx", font.get(), kTeal, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
@@ -153,11 +159,13 @@ void drawLink(HDC dc, const RECT& area, bool mail) {
         MoveToEx(dc, symbol.left, (symbol.top + symbol.bottom) / 2, nullptr);
         LineTo(dc, symbol.right, (symbol.top + symbol.bottom) / 2);
     }
-    const auto font = createFont(L"Verdana", 7, false);
-    LOGFONTW underlined{};
-    GetObjectW(font.get(), sizeof(underlined), &underlined);
-    underlined.lfUnderline = TRUE;
-    UniqueFont linkFont(CreateFontIndirectW(&underlined));
+    static const UniqueFont linkFont = [] {
+        const UniqueFont plain = createFont(L"Verdana", 7, false);
+        LOGFONTW underlined{};
+        GetObjectW(plain.get(), sizeof(underlined), &underlined);
+        underlined.lfUnderline = TRUE;
+        return UniqueFont(CreateFontIndirectW(&underlined));
+    }();
     RECT words{symbol.right + 4, area.top, area.right, area.bottom};
     text(dc, words, mail ? L"Mail" : L"Web site", linkFont.get(), RGB(0, 0, 200),
          DT_LEFT | DT_VCENTER | DT_SINGLELINE);

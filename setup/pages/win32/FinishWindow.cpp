@@ -9,8 +9,8 @@ namespace qv::setup::win {
 FinishWindow::FinishWindow(FailureGate& gate) : PageDialog(gate, IDD_frmEnd) {}
 
 bool FinishWindow::onInit() {
-    labelFont_ = createFont(L"Comic Sans MS", 14.25, true);
-    SendMessageW(item(IDC_Label1), WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_.get()), 0);
+    SendMessageW(item(IDC_Label1), WM_SETFONT,
+                 reinterpret_cast<WPARAM>(windowFont(L"Comic Sans MS", 14.25, true)), 0);
     return true;
 }
 

@@ -2,7 +2,6 @@
 
 #include "PageControls.h"
 #include "PageWindows.h"
-#include "RuntimeError.h"
 #include "SetupTexts.h"
 #include "TextRules.h"
 
@@ -13,12 +12,24 @@
 namespace qv::setup::win {
 namespace {
 
-// Error 68, the report of a drive that cannot be read (a removable drive without medium).
-RuntimeError deviceUnavailable() { return RuntimeError(68, L"Device unavailable"); }
+// The description of error 68, the report of a drive that cannot be read (a removable drive
+// without medium).
+constexpr wchar_t kDeviceUnavailable[] = L"Device unavailable";
 
 std::wstring withSeparator(std::wstring folder) {
     if (folder.empty() || folder.back() != L'\\') folder += L'\\';
     return folder;
+}
+
+// The folders from the root to `folder`, each named as the folder list opens it (C:\ and then
+// C:\Data); the last is `folder` itself.
+std::vector<std::wstring> folderChain(const std::wstring& folder) {
+    const std::wstring path = withSeparator(folder);
+    std::vector<std::wstring> chain;
+    for (std::size_t end = path.find(L'\\'); end != std::wstring::npos;
+         end = path.find(L'\\', end + 1))
+        chain.push_back(path.substr(0, end == 2 ? 3 : end));
+    return chain;
 }
 
 // The subfolders of `folder` by name, in the order a person reads them; false when the
@@ -61,8 +72,8 @@ FolderChooserWindow::FolderChooserWindow(FailureGate& gate, FolderChooser& rules
     : PageDialog(gate, IDD_frmPath), rules_(rules), messages_(messages) {}
 
 bool FolderChooserWindow::onInit() {
-    pathFont_ = createFont(L"Arial", 9.75, false);
-    SendMessageW(item(IDC_lblPath), WM_SETFONT, reinterpret_cast<WPARAM>(pathFont_.get()), 0);
+    SendMessageW(item(IDC_lblPath), WM_SETFONT,
+                 reinterpret_cast<WPARAM>(windowFont(L"Arial", 9.75, false)), 0);
 
     // The tool tip of "New folder".
     HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
@@ -78,18 +89,19 @@ bool FolderChooserWindow::onInit() {
     SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 
     // Like a folder list, the chooser begins in the current folder; the label stays empty
-    // until the open folder changes.
+    // until the open folder changes. The current folder is listed only when no fixed disk
+    // takes its place, and the fixed disk only when the change of drive has not opened it.
     listDrives();
     wchar_t current[MAX_PATH + 1] = {};
     GetCurrentDirectoryW(MAX_PATH + 1, current);
-    openFolder(current);
     selectDrive(current, false);
-    setItemText(IDC_lblPath, std::wstring());
-
+    openFolder_ = folderChain(current).back();
     const std::wstring fixed = rules_.Form_Load();
-    if (fixed.empty()) return true;
-    selectDrive(fixed);
-    openFolder(fixed);
+    if (!fixed.empty()) {
+        selectDrive(fixed);
+        if (listed_.empty() || openFolder_ != folderChain(fixed).back()) openFolder(fixed);
+    }
+    if (listed_.empty()) openFolder(current);
     return true;
 }
 
@@ -130,7 +142,7 @@ void FolderChooserWindow::driveChanged() {
     if (index == CB_ERR) return;
     const auto letter = static_cast<wchar_t>(SendMessageW(drives, CB_GETITEMDATA, index, 0));
     if (openFolder(std::wstring(1, letter) + L":\\")) return;
-    messages_.show(deviceUnavailable().description(), MessageIcon::Information, kTitle);
+    messages_.show(kDeviceUnavailable, MessageIcon::Information, kTitle);
     const std::wstring& setupDrive = rules_.setupDrive();
     // Back to the setup program's own drive, unless that is the one that failed.
     if (!setupDrive.empty() && upperCase(setupDrive.substr(0, 1))[0] != letter)
@@ -146,11 +158,7 @@ bool FolderChooserWindow::openFolder(const std::wstring& folder) {
     listed_.clear();
 
     // The chain from the root to the open folder, then its subfolders, one level deeper.
-    std::wstring path = withSeparator(folder);
-    std::vector<std::wstring> chain;
-    for (std::size_t end = path.find(L'\\'); end != std::wstring::npos;
-         end = path.find(L'\\', end + 1))
-        chain.push_back(path.substr(0, end == 2 ? 3 : end));
+    const std::vector<std::wstring> chain = folderChain(folder);
     std::size_t depth = 0;
     const auto add = [&](const std::wstring& shown, const std::wstring& target) {
         SendMessageW(list, LB_ADDSTRING, 0,
@@ -198,10 +206,10 @@ void FolderChooserWindow::onCommand(int id, int code) {
             break;
         case IDC_Command2:
             rules_.choose(itemText(IDC_lblPath));
-            destroy();
+            endModal();
             break;
         case IDC_Command1:
-            destroy();
+            endModal();
             break;
         case IDC_Command3:
             newFolder();

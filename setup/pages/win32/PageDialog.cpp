@@ -1,5 +1,7 @@
 #include "PageDialog.h"
 
+#include "LateBinding.h"
+
 #include <vector>
 
 namespace qv::setup::win {
@@ -27,8 +29,16 @@ PageDialog::~PageDialog() { destroy(); }
 
 void PageDialog::create(HWND owner) {
     if (window_) return;
-    CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), owner, procedure,
-                       reinterpret_cast<LPARAM>(this));
+    modalEnded_ = false;
+    if (CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), owner,
+                           procedure, reinterpret_cast<LPARAM>(this)))
+        return;
+    // Without its window the page's loop would end at once and the setup would go on as if
+    // the user had finished the page.
+    const DWORD error = GetLastError();
+    window_ = nullptr;
+    fonts_.clear();
+    throw automationError(error ? HRESULT_FROM_WIN32(error) : E_FAIL);
 }
 
 void PageDialog::destroy() {
@@ -37,6 +47,12 @@ void PageDialog::destroy() {
     window_ = nullptr;
     SetWindowLongPtrW(window, DWLP_USER, 0);
     DestroyWindow(window);
+    fonts_.clear();
+}
+
+HFONT PageDialog::windowFont(const wchar_t* face, double points, bool bold) {
+    fonts_.push_back(createFont(face, points, bold));
+    return fonts_.back().get();
 }
 
 std::wstring PageDialog::itemText(int id) const {

@@ -9,6 +9,7 @@
 #include <exception>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace qv::setup::win {
 
@@ -33,15 +34,23 @@ class PageDialog {
     PageDialog(const PageDialog&) = delete;
     PageDialog& operator=(const PageDialog&) = delete;
 
-    // Creates the window, hidden, with the client area of the window's own size.
+    // Creates the window, hidden, with the client area of the window's own size; raises the
+    // run-time error of the system's failure when the window cannot be made.
     void create(HWND owner);
+    // Destroys the window, then releases the fonts it was drawing with.
     void destroy();
+    // Ends the window's modal show: the loop that shows it destroys it once it has given the
+    // windows it disabled their input back (see Win32WizardPages::runModal).
+    void endModal() { modalEnded_ = true; }
+    bool modalEnded() const { return modalEnded_; }
     HWND window() const { return window_; }
     HWND item(int id) const { return GetDlgItem(window_, id); }
     std::wstring itemText(int id) const;
     void setItemText(int id, const std::wstring& text) const;
 
   protected:
+    // A font of `points` size for the window's controls, kept until the window is gone.
+    HFONT windowFont(const wchar_t* face, double points, bool bold);
     // The client area in twips; centred on the screen when it opens.
     virtual SIZE clientTwips() const = 0;
     // Returns true to let the dialog give the focus to its first control.
@@ -62,6 +71,9 @@ class PageDialog {
     FailureGate& gate_;
     const int templateId_;
     HWND window_ = nullptr;
+    bool modalEnded_ = false;
+    // Members of this class, so that the window, destroyed here, never outlives them.
+    std::vector<UniqueFont> fonts_;
 };
 
 }  // namespace qv::setup::win

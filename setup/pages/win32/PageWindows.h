@@ -21,7 +21,6 @@ class TermsPage final : public PageDialog {
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
     Win32WizardPages& wizard_;
-    UniqueFont headingFont_, textFont_;
 };
 
 class FolderPage final : public PageDialog {
@@ -56,8 +55,6 @@ class FinishWindow final : public PageDialog {
     SIZE clientTwips() const override { return {6375, 2880}; }
     bool onInit() override;
     void onDraw(const DRAWITEMSTRUCT& item) override;
-
-    UniqueFont labelFont_;
 };
 
 // frmPath: a drive list, a list of the open folder's chain and its subfolders, the path of
@@ -83,7 +80,6 @@ class FolderChooserWindow final : public PageDialog {
 
     FolderChooser& rules_;
     MessageBoxes& messages_;
-    UniqueFont pathFont_;
     std::wstring openFolder_;
     std::vector<std::wstring> listed_;  // the folder of each item of the folder list
 };

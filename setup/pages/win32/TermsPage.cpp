@@ -19,11 +19,11 @@ TermsPage::TermsPage(FailureGate& gate, Win32WizardPages& wizard)
     : PageDialog(gate, IDD_frmWizard4), wizard_(wizard) {}
 
 bool TermsPage::onInit() {
-    headingFont_ = createFont(L"Verdana", 8.25, true);
-    textFont_ = createFont(L"Verdana", 8.25, false);
-    SendMessageW(item(IDC_Label2), WM_SETFONT, reinterpret_cast<WPARAM>(headingFont_.get()), 0);
-    SendMessageW(item(IDC_Text1), WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), 0);
-    SendMessageW(item(IDC_chkOk), WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), 0);
+    HFONT heading = windowFont(L"Verdana", 8.25, true);
+    HFONT text = windowFont(L"Verdana", 8.25, false);
+    SendMessageW(item(IDC_Label2), WM_SETFONT, reinterpret_cast<WPARAM>(heading), 0);
+    SendMessageW(item(IDC_Text1), WM_SETFONT, reinterpret_cast<WPARAM>(text), 0);
+    SendMessageW(item(IDC_chkOk), WM_SETFONT, reinterpret_cast<WPARAM>(text), 0);
     setItemText(IDC_Text1, kTermsOfUse);
     // The agreement box takes the focus, so that the terms do not open all selected.
     SetFocus(item(IDC_chkOk));

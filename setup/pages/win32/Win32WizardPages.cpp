@@ -39,10 +39,11 @@ PageDialog& Win32WizardPages::load(Page page) {
     return *pages_.emplace(page, std::move(dialog)).first->second;
 }
 
-void Win32WizardPages::runModal(HWND window) {
+void Win32WizardPages::runModal(PageDialog& dialog) {
+    HWND window = dialog.window();
     std::vector<HWND> disabled;
-    for (const auto& [page, dialog] : pages_) {
-        HWND other = dialog->window();
+    for (const auto& [page, shown] : pages_) {
+        HWND other = shown->window();
         if (other && other != window && IsWindowVisible(other) && IsWindowEnabled(other)) {
             EnableWindow(other, FALSE);
             disabled.push_back(other);
@@ -50,7 +51,7 @@ void Win32WizardPages::runModal(HWND window) {
     }
     if (!IsWindowVisible(window)) ShowWindow(window, SW_SHOWNORMAL);
     SetForegroundWindow(window);
-    while (!gate_.pending && IsWindow(window) && IsWindowVisible(window)) {
+    while (!gate_.pending && !dialog.modalEnded() && IsWindow(window) && IsWindowVisible(window)) {
         MSG message;
         const BOOL got = GetMessageW(&message, nullptr, 0, 0);
         if (got == 0) {
@@ -64,15 +65,19 @@ void Win32WizardPages::runModal(HWND window) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+    // The other windows take input again before the modal one goes, as at the end of a dialog
+    // box: the system hands the activation on only to a window that takes input, and would
+    // otherwise leave the wizard behind another program's window.
     for (HWND other : disabled)
         if (IsWindow(other)) EnableWindow(other, TRUE);
+    if (dialog.modalEnded()) dialog.destroy();
     if (gate_.pending) std::rethrow_exception(std::exchange(gate_.pending, nullptr));
 }
 
 void Win32WizardPages::showModal(Page page) {
-    HWND window = load(page).window();
-    if (minimized_[page]) ShowWindow(window, SW_SHOWMINIMIZED);
-    runModal(window);
+    PageDialog& dialog = load(page);
+    if (minimized_[page]) ShowWindow(dialog.window(), SW_SHOWMINIMIZED);
+    runModal(dialog);
 }
 
 void Win32WizardPages::showModeless(Page page) {
@@ -128,7 +133,7 @@ void Win32WizardPages::showFolderChooser() {
     FolderChooserWindow chooser(gate_, rules, services_.messages);
     chooser.create(load(Page::Folder).window());
     prompt.setOwner(chooser.window());
-    runModal(chooser.window());
+    runModal(chooser);
 }
 
 }  // namespace qv::setup::win

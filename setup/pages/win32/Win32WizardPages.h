@@ -49,8 +49,9 @@ class Win32WizardPages final : public WizardPages {
   private:
     PageDialog& load(Page page);
     PageDialog* loaded(Page page) const;
-    // Runs `window` modally over every other visible window of the wizard.
-    void runModal(HWND window);
+    // Runs `dialog` modally over every other visible window of the wizard, until it is hidden,
+    // closed or its modal show is ended.
+    void runModal(PageDialog& dialog);
 
     PageServices services_;
     SetupEngine* engine_ = nullptr;

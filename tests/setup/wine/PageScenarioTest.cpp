@@ -337,6 +337,12 @@ TEST_F(PageScenario, FolderChooserStartsOnTheFixedDiskAndMakesFoldersWithoutEndi
     HWND folder = page(kFolderCaption, "folder");
     ASSERT_NE(folder, nullptr);
     const std::wstring proposed = controlText(folder, IDC_txtPathdefault);
+    // A closed chooser hands the activation back to the folder page, not to another window.
+    const auto expectFolderInFront = [&](const char* after) {
+        EXPECT_TRUE(waitUntil([&] { return GetForegroundWindow() == folder; }, 2000))
+            << "after " << after << " the window in front is "
+            << ::testing::PrintToString(windowText(GetForegroundWindow()));
+    };
 
     // Cancel changes nothing.
     click(folder, IDC_Command4);
@@ -350,6 +356,7 @@ TEST_F(PageScenario, FolderChooserStartsOnTheFixedDiskAndMakesFoldersWithoutEndi
     click(chooser, IDC_Command1);
     ASSERT_TRUE(waitUntil([&] { return !IsWindow(chooser); }));
     EXPECT_EQ(controlText(folder, IDC_txtPathdefault), proposed);
+    expectFolderInFront("Cancel");
 
     // New folder: a new name, the same name again, and no name.
     click(folder, IDC_Command4);
@@ -386,6 +393,7 @@ TEST_F(PageScenario, FolderChooserStartsOnTheFixedDiskAndMakesFoldersWithoutEndi
     ASSERT_TRUE(waitUntil([&] { return !IsWindow(chooser); }));
     EXPECT_EQ(controlText(folder, IDC_txtPathdefault), L"C:\\TOOLS");
     EXPECT_TRUE(IsWindowEnabled(folder));
+    expectFolderInFront("Ok");
 
     // A folder chosen in the chooser spares the default folder.
     click(folder, IDC_Command2);
