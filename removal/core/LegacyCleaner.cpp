@@ -1,21 +1,12 @@
 #include "LegacyCleaner.h"
 
 #include "FolderRules.h"
+#include "SettingsText.h"
 #include "Utf16Text.h"
 
 #include <variant>
 
 namespace qv::removal {
-namespace {
-
-std::wstring trimBlanks(const std::wstring& text) {
-    const auto first = text.find_first_not_of(L' ');
-    if (first == std::wstring::npos) return {};
-    return text.substr(first, text.find_last_not_of(L' ') - first + 1);
-}
-
-}  // namespace
-
 std::optional<std::string> readLegacyInstallFolder(const RegistryAccess& registry,
                                                    const AnsiCodePage& codePage) {
     const auto value =

@@ -1,6 +1,7 @@
 // The driver of the setup: start-up, the page steps, the records and the update.
 
 #include "ComponentTable.h"
+#include "FolderRules.h"
 #include "LibraryError.h"
 #include "RuntimeError.h"
 #include "SetupEngine.h"
@@ -62,14 +63,22 @@ void SetupEngine::termsForwardStep() {
 }
 
 void SetupEngine::folderForwardStep() {
-    // An empty folder would install into the current drive's root and record no folder at
-    // all, which the update and the uninstaller then cannot use: the page stays instead.
-    const std::wstring folder = trimBlanks(pages_.folderText());
-    if (folder.empty()) {
-        messages_.show(kEmptyFolderMessage, MessageIcon::Information, kTitle);
+    // The folder is recorded in the ANSI code page and read back from there by the update,
+    // the add-in's activation and the uninstaller. An empty or relative folder would install
+    // beside whatever folder is current and record nothing they can use; a name the code page
+    // cannot hold would be recorded as another folder than the one copied to. The page stays
+    // instead.
+    const std::wstring folder = upperCase(trimBlanks(pages_.folderText()));
+    const std::string recorded = codePage_.fromText(folder);
+    if (codePage_.toText(recorded) != folder) {
+        messages_.show(kUnrecordableFolderMessage, MessageIcon::Information, kTitle);
         return;
     }
-    gInstall_Path = upperCase(folder);
+    if (!isAbsoluteFolder(recorded)) {
+        messages_.show(kNoFolderMessage, MessageIcon::Information, kTitle);
+        return;
+    }
+    gInstall_Path = folder;
     gExit_Install = false;
     if (!gFolder_Chosen) prcCreate_Default_Folder();
     pages_.setLabelVisible(PageLabel::Copy, true);

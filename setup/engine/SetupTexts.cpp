@@ -20,9 +20,12 @@ const wchar_t kCloseWorkbooksMessage[] =
 const wchar_t kResetFailedMessage[] = L"Can't register information in SO";
 const wchar_t kNotRegisteredPrefix[] = L"Not register the file ";
 const wchar_t kSuccessMessage[] = L"The Installation was succesfull";
-const wchar_t kEmptyFolderMessage[] =
+const wchar_t kNoFolderMessage[] =
     L"Not can continue Install :\rPlease, write the folder of Installation\r"
     L"or choose it with Browse....";
+const wchar_t kUnrecordableFolderMessage[] =
+    L"Not can continue Install :\rThe name of the folder have letters that\r"
+    L"Windows can not record.\rPlease, choose other folder of Installation.";
 const wchar_t kRegistrationTool[] = L"Regsvr32.exe ";
 
 }  // namespace qv::setup

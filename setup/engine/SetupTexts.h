@@ -16,7 +16,8 @@ extern const wchar_t kCloseWorkbooksMessage[];
 extern const wchar_t kResetFailedMessage[];
 extern const wchar_t kNotRegisteredPrefix[];
 extern const wchar_t kSuccessMessage[];
-extern const wchar_t kEmptyFolderMessage[];
+extern const wchar_t kNoFolderMessage[];
+extern const wchar_t kUnrecordableFolderMessage[];
 extern const wchar_t kRegistrationTool[];  // "Regsvr32.exe "
 
 }  // namespace qv::setup

@@ -253,9 +253,30 @@ TEST_F(InstallSequence, FolderStepCreatesDefaultFolderOnlyWhenNoneWasChosen) {
     }
 }
 
-TEST_F(InstallSequence, EmptyOrBlankFolderBoxKeepsTheFolderPageAndChangesNothing) {
+TEST_F(InstallSequence, FolderBoxWithoutAFolderToRecordKeepsTheFolderPageAndChangesNothing) {
+    const std::wstring noFolder =
+        L"MsgBox(Not can continue Install :\rPlease, write the folder of Installation\ror "
+        L"choose it with Browse....|information|Marrowick)";
+    const std::wstring unrecordable =
+        L"MsgBox(Not can continue Install :\rThe name of the folder have letters that\rWindows "
+        L"can not record.\rPlease, choose other folder of Installation.|information|Marrowick)";
+    const struct {
+        const wchar_t* box;
+        const std::wstring& message;
+    } cases[] = {
+        {L"", noFolder},
+        {L"   ", noFolder},
+        {L"ADDINS", noFolder},      // beside the current folder
+        {L"\\ADDINS", noFolder},    // in the root of the current drive
+        {L"C:ADDINS", noFolder},    // in the current folder of drive C:
+        {L"\\\\server", noFolder},  // a server without a share
+        {L"C:\\\x0141\xF3"
+         L"d\x017A",
+         unrecordable},                 // Łódź: Windows-1252 lacks Ł and ź
+        {L"C:\\\x03BC", unrecordable},  // Greek µ, which the code page would record as Latin µ
+    };
     recordInstallation(L"C:\\EARLIER");
-    for (const wchar_t* box : {L"", L"   "}) {
+    for (const auto& [box, message] : cases) {
         SCOPED_TRACE(::testing::PrintToString(std::wstring(box)));
         log.clear();
         pages.folderBox = box;
@@ -263,11 +284,30 @@ TEST_F(InstallSequence, EmptyOrBlankFolderBoxKeepsTheFolderPageAndChangesNothing
 
         EXPECT_FALSE(endsProgram([&] { engine.folderForwardStep(); }));
 
-        EXPECT_EQ(log, (CallLog{L"MsgBox(Not can continue Install :\rPlease, write the folder of "
-                                L"Installation\ror choose it with Browse....|information|"
-                                L"Marrowick)"}));
+        EXPECT_EQ(log, CallLog{message});
         EXPECT_EQ(engine.gInstall_Path, L"C:\\BEFORE");
         EXPECT_EQ(storedText(kSettingsKey, L"Dir", kTextValue), L"C:\\EARLIER");
+    }
+}
+
+TEST_F(InstallSequence, FolderNamesTheCodePageHoldsAreInstalledAndRecorded) {
+    const struct {
+        const wchar_t* box;
+        const wchar_t* folder;
+    } cases[] = {
+        {L"\\\\server\\share", L"\\\\SERVER\\SHARE"},
+        {L" c:\\caf\xE9 m\xFCller ", L"C:\\CAF\xC9 M\xDCLLER"},
+    };
+    for (const auto& [box, folder] : cases) {
+        SCOPED_TRACE(::testing::PrintToString(std::wstring(box)));
+        pages.folderBox = box;
+        engine.gFolder_Chosen = true;
+        files.addFolder(folder);
+
+        engine.folderForwardStep();
+
+        EXPECT_EQ(storedText(kSettingsKey, L"Dir", kTextValue), folder);
+        EXPECT_TRUE(files.has(std::wstring(folder) + L"\\Quorvane Function11.xla"));
     }
 }
 

@@ -252,7 +252,7 @@ TEST_F(PageScenario, UpdateSkipsTheFolderPageAndKeepsEverySetting) {
     EXPECT_TRUE(exists(kRoot + "\\old\\Quorvane11.chm")) << "reinstalled into the recorded folder";
 }
 
-TEST_F(PageScenario, BackGivesAFreshTermsPageAndAnEmptyFolderBoxThatDoesNotInstall) {
+TEST_F(PageScenario, BackGivesAFreshTermsPageAndNoInstallWithoutAFolderToRecord) {
     start();
     HWND terms = page(kTermsCaption, "terms");
     ASSERT_NE(terms, nullptr);
@@ -272,18 +272,40 @@ TEST_F(PageScenario, BackGivesAFreshTermsPageAndAnEmptyFolderBoxThatDoesNotInsta
     HWND empty = page(kFolderCaption, "folder-empty");
     ASSERT_NE(empty, nullptr);
     EXPECT_EQ(controlText(empty, IDC_txtPathdefault), L"");
-    const std::wstring emptyFolder =
+    const std::wstring noFolder =
         L"Not can continue Install :\rPlease, write the folder of Installation\ror choose it "
         L"with Browse....";
-    for (const wchar_t* box : {L"", L"    "}) {
+    const std::wstring unrecordable =
+        L"Not can continue Install :\rThe name of the folder have letters that\rWindows can not "
+        L"record.\rPlease, choose other folder of Installation.";
+    // A folder with letters the system's code page lacks (Łódź): it exists, so only its
+    // record would go wrong.
+    const std::wstring polishFolder =
+        L"C:\\\x0141\xF3"
+        L"d\x017A";
+    CreateDirectoryW(polishFolder.c_str(), nullptr);
+    const struct {
+        const wchar_t* box;
+        const std::wstring& message;
+        const char* shot;
+    } boxes[] = {
+        {L"", noFolder, "empty-folder"},
+        {L"    ", noFolder, "blank-folder"},
+        {L"ADDINS", noFolder, "relative-folder"},
+        {polishFolder.c_str(), unrecordable, "unrecordable-folder"},
+    };
+    for (const auto& [box, message, shot] : boxes) {
+        SCOPED_TRACE(shot);
         typeText(empty, IDC_txtPathdefault, box);
         click(empty, IDC_Command2);
-        expectBox(L"Marrowick", emptyFolder, IDOK, "empty-folder");
+        expectBox(L"Marrowick", message, IDOK, shot);
         EXPECT_EQ(waitForWindow(program->id(), kFolderCaption, 2000), empty) << "the page stays";
     }
     EXPECT_FALSE(isVisible(empty, IDC_lblCopy));
     EXPECT_TRUE(valuesOf(kSettingsKey).empty());
     EXPECT_FALSE(exists("C:" + kAddinFile));
+    EXPECT_EQ(GetFileAttributesW((polishFolder + L"\\Quorvane Function11.xla").c_str()),
+              INVALID_FILE_ATTRIBUTES);
 }
 
 TEST_F(PageScenario, OpenOldWorkbookStopsTheFolderPageUntilItIsReleased) {

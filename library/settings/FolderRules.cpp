@@ -1,6 +1,6 @@
 #include "FolderRules.h"
 
-namespace qv::removal {
+namespace qv {
 namespace {
 
 bool isSeparator(char c) { return c == '\\' || c == '/'; }
@@ -34,4 +34,4 @@ std::optional<std::string> usableFolder(std::string_view folder) {
     return std::string(seen);
 }
 
-}  // namespace qv::removal
+}  // namespace qv

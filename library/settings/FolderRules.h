@@ -1,13 +1,14 @@
 #pragma once
-// Which recorded folders a removal program may delete in. A program deletes only inside the
-// folder it was told about, so a folder that is empty, blank, relative (to the current
-// folder or the current drive) or otherwise not absolute names no folder to delete in.
+// Which install folders name a folder of their own. The setup records only such a folder,
+// and a removal program deletes only inside the folder it was told about: a folder that is
+// empty, blank, relative (to the current folder or the current drive) or otherwise not
+// absolute names no folder to install into or delete in.
 
 #include <optional>
 #include <string>
 #include <string_view>
 
-namespace qv::removal {
+namespace qv {
 
 // True for a folder named from a drive's root ("C:\...", "C:/...") or from a network share
 // ("\\server\share...").
@@ -17,4 +18,4 @@ bool isAbsoluteFolder(std::string_view folder);
 // nothing when that is not an absolute folder.
 std::optional<std::string> usableFolder(std::string_view folder);
 
-}  // namespace qv::removal
+}  // namespace qv
