@@ -21,17 +21,6 @@ std::wstring withSeparator(std::wstring folder) {
     return folder;
 }
 
-// The folders from the root to `folder`, each named as the folder list opens it (C:\ and then
-// C:\Data); the last is `folder` itself.
-std::vector<std::wstring> folderChain(const std::wstring& folder) {
-    const std::wstring path = withSeparator(folder);
-    std::vector<std::wstring> chain;
-    for (std::size_t end = path.find(L'\\'); end != std::wstring::npos;
-         end = path.find(L'\\', end + 1))
-        chain.push_back(path.substr(0, end == 2 ? 3 : end));
-    return chain;
-}
-
 // The subfolders of `folder` by name, in the order a person reads them; false when the
 // folder cannot be read at all.
 bool subfoldersOf(const std::wstring& folder, std::vector<std::wstring>& names) {
@@ -89,19 +78,18 @@ bool FolderChooserWindow::onInit() {
     SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 
     // Like a folder list, the chooser begins in the current folder; the label stays empty
-    // until the open folder changes. The current folder is listed only when no fixed disk
-    // takes its place, and the fixed disk only when the change of drive has not opened it.
+    // until the open folder changes.
     listDrives();
     wchar_t current[MAX_PATH + 1] = {};
     GetCurrentDirectoryW(MAX_PATH + 1, current);
+    openFolder(current);
     selectDrive(current, false);
-    openFolder_ = folderChain(current).back();
+    setItemText(IDC_lblPath, std::wstring());
+
     const std::wstring fixed = rules_.Form_Load();
-    if (!fixed.empty()) {
-        selectDrive(fixed);
-        if (listed_.empty() || openFolder_ != folderChain(fixed).back()) openFolder(fixed);
-    }
-    if (listed_.empty()) openFolder(current);
+    if (fixed.empty()) return true;
+    selectDrive(fixed);
+    openFolder(fixed);
     return true;
 }
 
@@ -158,7 +146,11 @@ bool FolderChooserWindow::openFolder(const std::wstring& folder) {
     listed_.clear();
 
     // The chain from the root to the open folder, then its subfolders, one level deeper.
-    const std::vector<std::wstring> chain = folderChain(folder);
+    std::wstring path = withSeparator(folder);
+    std::vector<std::wstring> chain;
+    for (std::size_t end = path.find(L'\\'); end != std::wstring::npos;
+         end = path.find(L'\\', end + 1))
+        chain.push_back(path.substr(0, end == 2 ? 3 : end));
     std::size_t depth = 0;
     const auto add = [&](const std::wstring& shown, const std::wstring& target) {
         SendMessageW(list, LB_ADDSTRING, 0,
