@@ -35,6 +35,19 @@ qv_wine_loader() {  # 32 or 64
     if [ "$1" = 64 ]; then echo /usr/lib/wine/wine64; else echo wine; fi
 }
 
+# Whether this machine runs 32-bit programs at all: some kernels are built or booted without
+# IA-32 emulation (execve of an i386 binary fails with ENOEXEC), and then Wine's 32-bit
+# loader cannot start. The prefix is still made, and 64-bit programs run, with wine64.
+qv_wine_runs_32bit() {
+    /usr/lib/wine/wine --version >/dev/null 2>&1
+}
+
+# The loader for Wine's own tools (wineboot, reg, regsvr32): the 32-bit one where it runs,
+# as in a WoW64 prefix, else the 64-bit one.
+qv_wine_tool_loader() {
+    if qv_wine_runs_32bit; then echo wine; else echo /usr/lib/wine/wine64; fi
+}
+
 # Bitness of a PE file: 64 for x86-64, 32 otherwise.
 qv_pe_bits() {
     local header machine
@@ -70,12 +83,14 @@ qv_wine_make_template() {
         (
             unset DISPLAY
             export WINEPREFIX="$building"
-            qv_timed wineboot -i >"$building.log" 2>&1
+            local loader
+            loader=$(qv_wine_tool_loader)
+            qv_timed "$loader" wineboot -i >"$building.log" 2>&1
             # No window manager under Xvfb: unmanaged windows close without a 2 s stall.
-            qv_timed wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+            qv_timed "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
                 >>"$building.log" 2>&1
             # Programs run without a display unless a run asks for one.
-            qv_timed wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f \
+            qv_timed "$loader" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f \
                 >>"$building.log" 2>&1
             qv_timed wineserver -w
         )
@@ -89,8 +104,9 @@ qv_wine_make_template() {
 
 # The template's name holds the Wine version and a short hash of the recipe above, so a
 # changed recipe makes a new template instead of reusing a stale one.
-qv_wine_template="$qv_wine_root/template-$(wine --version 2>/dev/null | tr -c 'A-Za-z0-9.\n' '_')"
+qv_wine_template="$qv_wine_root/template-$(/usr/lib/wine/wine64 --version 2>/dev/null | tr -c 'A-Za-z0-9.\n' '_')"
 qv_wine_template+="-$(declare -f qv_wine_make_template | sha256sum | cut -c1-8)"
+qv_wine_runs_32bit || qv_wine_template+="-64only"
 
 # Makes a new prefix for this run and exports WINEPREFIX. With "gui", the prefix uses the
 # X11 driver on a private Xvfb display (exported as DISPLAY).
@@ -164,7 +180,8 @@ qv_wine_register() {
     local IFS=:
     for server in $1; do
         [ -n "$server" ] || continue
-        if ! qv_timed wine regsvr32 /s "$(qv_winpath "$server")" >"$WINEPREFIX/regsvr32.log" 2>&1
+        if ! qv_timed "$(qv_wine_loader "$(qv_pe_bits "$server")")" regsvr32 /s \
+            "$(qv_winpath "$server")" >"$WINEPREFIX/regsvr32.log" 2>&1
         then
             echo "wine-env: regsvr32 failed for $server" >&2
             cat "$WINEPREFIX/regsvr32.log" >&2
